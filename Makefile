@@ -1,0 +1,40 @@
+# Chiffrarium: `make run` starts the program, `make test` runs every test.
+# Both first install what a fresh Debian machine lacks, then build.
+
+PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
+            fonts-liberation
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PRESET ?= default
+BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
+
+.PHONY: run test build deps bench screenshots clean
+
+run: build
+	./$(BUILD_DIR)/app/chiffrarium
+
+test: build
+	ctest --preset $(PRESET)
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+# Installs the Debian packages that are missing; does nothing when all are there.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${db:Status-Abbrev}' $$p 2>/dev/null | grep -q '^ii' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+bench: build
+	./$(BUILD_DIR)/bench/chiffrarium-bench
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/app/chiffrarium-screenshots docs
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,130 @@
+#pragma once
+// TForm1, the model of the main window "Chiffrarium -- Cäsar-Chiffrierung":
+// the encryption workbench. Its controls are plain data named as the window's
+// controls, and every handler of the window is a member function of the same
+// name. It draws nothing and knows no widget: maincaesar/view/MainWindow shows
+// it and raises the handlers.
+//
+// The handlers are defined in three files: TForm1.cpp (start-up, options,
+// spinners, marker and selection), TForm1Buttons.cpp (clear, restart and the
+// analysis launchers).
+
+#include <cstddef>
+#include <string>
+
+#include "ciphercore/CipherCore.h"
+#include "toolkit/model/Controls.h"
+#include "toolkit/model/Platform.h"
+#include "toolkit/model/StringGrid.h"
+
+// The workbench's shifts, positions, hit column and selection flag. Positions
+// are 1-based and as wide as a text can be long, so a run never wraps around.
+struct WorkbenchState {
+  int EncShift = 0;                   // shift of the encryption table, shown in Edit2
+  int DecShift = 0;                   // shift of the decryption table, shown in Edit6
+  std::size_t EncPos = 1;             // next plaintext character to encrypt
+  std::size_t DecPos = 1;             // next ciphertext character to decrypt
+  int HitColumn = -1;                 // column the running step found its character in
+  bool GridSelectionCleared = false;  // while true, the encryption table hides its
+                                      // selection whenever it loses the focus
+};
+
+// The marker line under the plaintext: n - 1 spaces and a "^". It keeps only the
+// position and spells the text out on demand, so that moving the marker along a
+// long text costs nothing.
+class MarkerLine : public Control {
+ public:
+  std::size_t Position() const { return position_; }
+  void SetPosition(std::size_t n);
+  std::string Text() const;
+  std::uint64_t Revision() const { return revision_; }
+  bool Visible = true;
+
+ private:
+  std::size_t position_ = 1;
+  std::uint64_t revision_ = 0;
+};
+
+class TForm1 {
+ public:
+  TForm1(CipherCore& core, Platform& platform);
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  // Controls, in tab order.
+  Edit Edit1;                // plaintext (zu verschlüsselnder Text)
+  StringGrid StringGrid1;    // encryption table: "Klartext-Zeichen:" over the cipher row
+  Edit Edit2;                // encryption shift "Cäsar-Verschiebung:"
+  UpDown UpDown1;            // spinner of the encryption shift
+  Edit Edit3;                // ciphertext "Chiffrierter Text:"
+  Button BitBtn1;            // "ein Zeichen verschlüsseln"
+  Button BitBtn2;            // "schrittweise verschlüsseln"
+  Button BitBtn3;            // "alles verschlüsseln"
+  MarkerLine Edit4;          // position marker under the plaintext
+  RadioGroup RadioGroup1;    // "Optionen für Alphabet"
+  RadioGroup RadioGroup2;    // "Optionen für Chiffrierung" (unknown characters)
+  Button BitBtn4;            // "Geheimtext einlesen ..."
+  Button BitBtn5;            // "Geheimtext speichern ..."
+  Button BitBtn6;            // "Geheimtext löschen"
+  Button BitBtn7;            // "ein Zeichen entschlüsseln"
+  Button BitBtn8;            // "schrittweise alle Zeichen entschlüsseln"
+  Button BitBtn9;            // "sofort alle Zeichen entschlüsseln"
+  Button BitBtn10;           // "Kryptoanalyse Einzelzeichen"
+  Button BitBtn11;           // "Kryptoanalyse Zeichenpaare", never enabled
+  Button BitBtn12;           // "brachiale Kryptoanalyse (Brute Force)"
+  Button BitBtn13;           // "entschlüsselten Klartext löschen"
+  Edit Edit5;                // decrypted plaintext "Klartext:" (entschlüsselter Text)
+  Button BitBtn14;           // "von vorn beginnen" (encryption)
+  Button BitBtn15;           // "von vorn beginnen" (decryption)
+  Button BitBtn16;           // "Klartext löschen"
+  Button BitBtn17;           // "Klartext einlesen ..."
+  Button BitBtn18;           // "Klartext speichern ..."
+  Edit Edit6;                // decryption shift "Cäsar-Verschiebung:"
+  UpDown UpDown2;            // spinner of the decryption shift
+  StringGrid StringGrid2;    // decryption table
+
+  WorkbenchState State;
+  CipherTable EncTable{StringGrid1};
+  CipherTable DecTable{StringGrid2};
+
+  // The control with the keyboard focus; nullptr before the window is shown.
+  Control* ActiveControl() const { return activeControl_; }
+  // Moves the focus, raising the exit handler of the control that loses it. The
+  // view calls it when the user moves the focus, handlers when they take it.
+  void SetFocus(Control& control);
+
+  // Handlers.
+  void FormCreate();
+  void FormShow();
+  void RadioGroup1Click();
+  void RadioGroup2Click();
+  void Edit1Exit();
+  void UpDown1Click();
+  void UpDown2Click();
+  void StringGrid1Exit();
+  void BitBtn6Click();
+  void BitBtn10Click();
+  void BitBtn11Click();
+  void BitBtn12Click();
+  void BitBtn13Click();
+  void BitBtn14Click();
+  void BitBtn15Click();
+  void BitBtn16Click();
+
+  // Sets the marker line for plaintext position n.
+  void ShowPositionMarker(std::size_t n);
+  // Moves a table's selection into the fixed row while GridSelectionCleared is set.
+  void HideGridSelection(StringGrid& table);
+  // Rebuilds row 1 of a table from its shift, reducing a shift above the column count.
+  void BuildEncRow();
+  void BuildDecRow();
+
+ private:
+  void ShowEncShift();
+  void ShowDecShift();
+  void OpenAnalysis(ModalForm form);
+
+  CipherCore& core_;
+  Platform& platform_;
+  Control* activeControl_ = nullptr;
+};

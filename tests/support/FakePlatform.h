@@ -1,0 +1,46 @@
+#pragma once
+// A scripted platform for model tests: records every message box, answers them
+// from a queue, runs a callback in place of a modal window, and counts redraws
+// and pauses instead of drawing and sleeping.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/model/Platform.h"
+
+struct ShownMessage {
+  MessageKind Kind;
+  std::string Text;  // Windows-1252
+  MessageButtons Buttons;
+};
+
+class FakePlatform : public Platform {
+ public:
+  MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
+                            MessageButtons buttons) override {
+    Messages.push_back({kind, text, buttons});
+    if (Answers.empty()) return MessageAnswer::None;
+    const MessageAnswer answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+  }
+
+  void ShowModal(ModalForm form) override {
+    Shown.push_back(form);
+    if (OnShowModal) OnShowModal(form);
+  }
+
+  void RedrawNow() override { ++Redraws; }
+  void Pause(int milliseconds) override { Pauses.push_back(milliseconds); }
+  char DecimalSeparator() const override { return Separator; }
+
+  std::vector<ShownMessage> Messages;
+  std::deque<MessageAnswer> Answers;  // answers for the next boxes, in order
+  std::vector<ModalForm> Shown;
+  std::function<void(ModalForm)> OnShowModal;  // runs while the "window" is open
+  int Redraws = 0;
+  std::vector<int> Pauses;
+  char Separator = '.';
+};

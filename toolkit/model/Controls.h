@@ -1,0 +1,70 @@
+#pragma once
+// The control models every window model is made of: plain data that a view
+// shows and a handler changes. They draw nothing and raise no events; the view
+// turns user input into handler calls.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+// Anything that can hold the keyboard focus. A window model keeps a pointer to
+// the control that has the focus; the view maps it to its widget.
+struct Control {};
+
+// The longest text a single-line field holds.
+inline constexpr std::size_t kMaxFieldLength = 65535;
+
+// A single-line edit field. Every change of its text bumps Revision(), so a
+// view can tell in constant time whether the widget is still up to date.
+class Edit : public Control {
+ public:
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    ++revision_;
+  }
+  void Append(char c) {
+    text_.push_back(c);
+    ++revision_;
+  }
+  std::uint64_t Revision() const { return revision_; }
+
+  bool Visible = true;
+  bool ReadOnly = false;
+
+ private:
+  std::string text_;
+  std::uint64_t revision_ = 0;
+};
+
+// A push button; its caption and glyph belong to the view.
+struct Button : Control {
+  bool Enabled = true;
+};
+
+// A group of option buttons of which exactly one is selected.
+struct RadioGroup : Control {
+  int ItemIndex = 0;
+};
+
+// An up-down spinner without wrap-around. The arrow operations report whether
+// the position really moved: only then does the view raise the click handler.
+// Setting Position from a handler raises nothing.
+struct UpDown : Control {
+  int Min = 0;
+  int Max = 100;
+  int Position = 0;
+
+  bool ClickUp() {
+    if (Position >= Max) return false;
+    ++Position;
+    return true;
+  }
+  bool ClickDown() {
+    if (Position <= Min) return false;
+    --Position;
+    return true;
+  }
+};

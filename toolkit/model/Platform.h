@@ -1,0 +1,47 @@
+#pragma once
+// What only a window system can do for a window model: message boxes, showing
+// another window modally, redrawing and pausing. The app implements it with Qt
+// (toolkit/view/QtPlatform.h); the model tests implement it with a scripted fake.
+
+#include <string>
+
+// The four kinds of message box; each is titled with the German word of its kind.
+enum class MessageKind {
+  Warning,       // "Warnung"
+  Error,         // "Fehler"
+  Information,   // "Information"
+  Confirmation,  // "Bestätigung"
+};
+
+enum class MessageButtons { Ok, OkCancel, YesNo };
+
+// The button that closed a box. Closing it any other way (Escape, the title
+// bar) answers None, which every handler treats like an answer it did not ask for.
+enum class MessageAnswer { None, Ok, Cancel, Yes, No };
+
+// The windows a handler can show modally.
+enum class ModalForm { Form2, Form3 };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Shows a modal message box and waits for the answer. The text is
+  // Windows-1252; a "\r" in it breaks the line.
+  virtual MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
+                                    MessageButtons buttons) = 0;
+
+  // Shows a window modally and returns when the user has closed it. The
+  // window's FormShow runs before it appears.
+  virtual void ShowModal(ModalForm form) = 0;
+
+  // Brings the screen up to date with the models now, in the middle of a
+  // handler. Calls that come faster than the screen can show may be dropped.
+  virtual void RedrawNow() = 0;
+
+  // Waits without handling user input; the windows keep repainting.
+  virtual void Pause(int milliseconds) = 0;
+
+  // The decimal separator of the user's locale, such as ',' for German.
+  virtual char DecimalSeparator() const = 0;
+};

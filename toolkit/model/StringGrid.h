@@ -1,0 +1,72 @@
+#pragma once
+// The model of a string grid: cells of text by column and row, the visible
+// column and row counts, fixed header rows and columns, the current cell and the
+// selection. Cells outside the counts keep their text, so a grid that shrinks
+// and grows again shows its old cells. Layout (column widths, fonts) belongs to
+// the view.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "toolkit/model/Controls.h"
+
+struct GridCoord {
+  int Col = 0;
+  int Row = 0;
+  friend bool operator==(const GridCoord&, const GridCoord&) = default;
+};
+
+struct GridRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  friend bool operator==(const GridRect&, const GridRect&) = default;
+  bool Contains(GridCoord c) const {
+    return c.Col >= Left && c.Col <= Right && c.Row >= Top && c.Row <= Bottom;
+  }
+};
+
+class StringGrid : public Control {
+ public:
+  StringGrid(int colCount, int rowCount, int fixedCols, int fixedRows);
+
+  int ColCount() const { return colCount_; }
+  int RowCount() const { return rowCount_; }
+  void SetColCount(int count);
+  void SetRowCount(int count);
+  int FixedCols() const { return fixedCols_; }
+  int FixedRows() const { return fixedRows_; }
+
+  // The text of a cell; empty for a cell never written.
+  const std::string& Cell(int col, int row) const;
+  void SetCell(int col, int row, std::string text);
+
+  // Bumped by every change of a cell or of the counts.
+  std::uint64_t Revision() const { return revision_; }
+
+  // The current cell. Moving it collapses the selection onto it.
+  GridCoord Current() const { return current_; }
+  void SetCurrent(GridCoord cell);
+  // Moves the current cell and keeps the anchor: a range selection.
+  void ExtendSelectionTo(GridCoord cell);
+  // The rectangle between the anchor and the current cell.
+  GridRect Selection() const;
+  // Sets anchor and current cell to the corners of a rectangle.
+  void SetSelection(GridRect rect);
+
+  // Bumped by every change of the current cell or the selection.
+  std::uint64_t SelectionRevision() const { return selectionRevision_; }
+
+ private:
+  int colCount_;
+  int rowCount_;
+  int fixedCols_;
+  int fixedRows_;
+  std::vector<std::vector<std::string>> rows_;  // grows on demand, never shrinks
+  GridCoord anchor_;
+  GridCoord current_;
+  std::uint64_t revision_ = 0;
+  std::uint64_t selectionRevision_ = 0;
+};
