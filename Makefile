@@ -2,7 +2,7 @@
 # Both first install what a fresh Debian machine lacks, then build.
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
-            fonts-liberation
+            fonts-liberation fonts-wine
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)

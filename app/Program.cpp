@@ -1,0 +1,39 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
+
+#include "toolkit/view/Fonts.h"
+
+Program::Program() {
+  form1.FormCreate();
+  form2.setObjectName(QStringLiteral("Form2"));
+  form2.setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
+  form2.resize(603, 408);
+  form3.setObjectName(QStringLiteral("Form3"));
+  form3.setWindowTitle(QStringLiteral("Brachiale Kryptoanalyse (Brute Force)"));
+  form3.resize(611, 415);
+  platform.SetModalShower(ModalForm::Form2, [this] { form2.exec(); });
+  platform.SetModalShower(ModalForm::Form3, [this] { form3.exec(); });
+  platform.AddRedrawHook([this] { window1.Sync(); });
+}
+
+void Program::Show() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window1.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window1.move(frame.topLeft());
+  }
+  window1.show();
+}
+
+void InstallGermanEnvironment() {
+  auto* translator = new QTranslator(qApp);
+  if (translator->load(QStringLiteral("qtbase_de"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  InstallFonts();
+  QApplication::setFont(DefaultWindowFont());
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Everything one run of the program owns, created in the order the program
+// starts: the units' shared state, the platform, the main window with its
+// model, then the two analysis windows. main() builds one; window tests, the
+// screenshot tool and the benchmark build their own.
+
+#include <QDialog>
+
+#include "ciphercore/CipherCore.h"
+#include "maincaesar/model/TForm1.h"
+#include "maincaesar/view/MainWindow.h"
+#include "toolkit/view/QtPlatform.h"
+
+class Program {
+ public:
+  Program();
+
+  // Shows the main window in the middle of the desktop; its FormShow runs now.
+  void Show();
+
+  CipherCore core;
+  QtPlatform platform;
+  TForm1 form1{core, platform};
+  MainWindow window1{form1};
+  QDialog form2;  // "Kryptoanalyse -- Einzelzeichen"
+  QDialog form3;  // "Brachiale Kryptoanalyse (Brute Force)"
+};
+
+// Loads Qt's own German texts (context menus, standard buttons) whatever the
+// user's locale, and the font substitutes for the classic families.
+void InstallGermanEnvironment();

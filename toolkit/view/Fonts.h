@@ -1,0 +1,24 @@
+#pragma once
+// The fonts of the windows, by family and character height in pixels, as the
+// layouts were measured in: MS Sans Serif and Courier New.
+//
+// On Linux the classic MS Sans Serif comes as a bitmap font from Debian's
+// fonts-wine; its widths match the layouts to the pixel, so regular text of
+// 11 pixels uses it. It has no bold face and no other sizes, and bitmaps turn
+// blurry on a scaled screen, so everything else uses the scalable Tahoma from
+// the same package, which was drawn to the same metrics. Courier New maps to
+// the metric-compatible Liberation Mono through fontconfig.
+
+#include <QFont>
+
+inline constexpr const char* kSansSerif = "MS Sans Serif";
+inline constexpr const char* kCourierNew = "Courier New";
+
+QFont MakeFont(const char* family, int pixelHeight, bool bold = false, bool italic = false);
+
+// The default font of every window: MS Sans Serif, 11 pixels.
+QFont DefaultWindowFont();
+
+// Loads the fonts and registers substitutes for families the system lacks.
+// Call once, after the application object exists.
+void InstallFonts();

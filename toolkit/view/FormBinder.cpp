@@ -1,0 +1,143 @@
+#include "toolkit/view/FormBinder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLineEdit>
+
+#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/QtText.h"
+#include "toolkit/view/UpDownWidget.h"
+
+FormBinder::FormBinder(QWidget* window) : QObject(window), window_(window) {
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+}
+
+void FormBinder::BindEdit(Edit& model, QLineEdit* widget) {
+  widget->setMaxLength(static_cast<int>(kMaxFieldLength));
+  widget->setValidator(new Win1252Validator(widget));
+  edits_.push_back({&model, widget, ~std::uint64_t{0}});
+  const std::size_t index = edits_.size() - 1;
+  connect(widget, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+    EditBinding& binding = edits_[index];
+    if (const auto bytes = FromQString(text)) {
+      binding.model->SetText(*bytes);
+      binding.synced = binding.model->Revision();  // the widget shows it already
+    }
+  });
+  BindFocus(model, widget);
+}
+
+void FormBinder::BindButton(Button& model, QAbstractButton* widget, Handler onClick) {
+  buttons_.push_back({&model, widget});
+  connect(widget, &QAbstractButton::clicked, this, [this, &model, onClick] {
+    if (model.Enabled && onClick) Run(onClick);
+  });
+  BindFocus(model, widget);
+}
+
+void FormBinder::BindUpDown(UpDown& model, UpDownWidget* widget, Handler onClick) {
+  connect(widget, &UpDownWidget::ArrowClicked, this, [this, &model, onClick](bool up) {
+    if (busy_) return;
+    if (up ? model.ClickUp() : model.ClickDown()) Run(onClick);
+  });
+  BindFocus(model, widget);
+}
+
+void FormBinder::BindRadioGroup(RadioGroup& model, QButtonGroup* group, QWidget* box,
+                                Handler onClick) {
+  connect(group, &QButtonGroup::idToggled, this, [this, &model, onClick](int id, bool checked) {
+    if (!checked || id == model.ItemIndex || busy_) return;
+    model.ItemIndex = id;
+    Run(onClick);
+  });
+  syncs_.push_back([&model, group] {
+    if (QAbstractButton* button = group->button(model.ItemIndex); button && !button->isChecked())
+      button->setChecked(true);
+  });
+  for (QAbstractButton* button : group->buttons()) BindFocus(model, button);
+  BindFocus(model, box);
+}
+
+void FormBinder::BindGrid(StringGrid& model, GridWidget* widget) {
+  syncs_.push_back([widget] { widget->Sync(); });
+  BindFocus(model, widget);
+}
+
+void FormBinder::BindFocus(Control& model, QWidget* widget) { focus_.push_back({&model, widget}); }
+
+void FormBinder::AddSync(std::function<void()> sync) { syncs_.push_back(std::move(sync)); }
+
+void FormBinder::TrackFocus(std::function<Control*()> active,
+                            std::function<void(Control&)> setFocus) {
+  activeControl_ = std::move(active);
+  setFocus_ = std::move(setFocus);
+}
+
+void FormBinder::Run(const Handler& handler) {
+  if (busy_) return;
+  busy_ = true;
+  handler();
+  Sync();
+  busy_ = false;
+  auto pending = std::move(whenIdle_);
+  whenIdle_.clear();
+  for (auto& work : pending) work();
+}
+
+void FormBinder::WhenIdle(Handler work) {
+  if (busy_)
+    whenIdle_.push_back(std::move(work));
+  else
+    work();
+}
+
+void FormBinder::Sync() {
+  const bool wasBusy = busy_;
+  busy_ = true;  // focus moves made here are the model's own, not the user's
+  for (EditBinding& binding : edits_) {
+    if (binding.synced != binding.model->Revision()) {
+      binding.widget->setText(ToQString(binding.model->Text()));
+      binding.synced = binding.model->Revision();
+    }
+    if (binding.widget->isReadOnly() != binding.model->ReadOnly)
+      binding.widget->setReadOnly(binding.model->ReadOnly);
+    if (binding.widget->isVisibleTo(window_) != binding.model->Visible)
+      binding.widget->setVisible(binding.model->Visible);
+  }
+  for (const ButtonBinding& binding : buttons_)
+    if (binding.widget->isEnabled() != binding.model->Enabled)
+      binding.widget->setEnabled(binding.model->Enabled);
+  for (const auto& sync : syncs_) sync();
+  if (activeControl_) {
+    // The window's focus widget, even while another window is active: a grid's
+    // editor or an option button counts as its control.
+    Control* active = activeControl_();
+    if (active && ControlOf(window_->focusWidget()) != active)
+      if (QWidget* widget = WidgetOf(active)) widget->setFocus(Qt::OtherFocusReason);
+  }
+  busy_ = wasBusy;
+}
+
+Control* FormBinder::ControlOf(QWidget* widget) const {
+  for (; widget; widget = widget->parentWidget()) {
+    for (const FocusBinding& binding : focus_)
+      if (binding.widget == widget) return binding.model;
+    if (widget == window_) break;
+  }
+  return nullptr;
+}
+
+QWidget* FormBinder::WidgetOf(const Control* control) const {
+  for (const FocusBinding& binding : focus_)
+    if (binding.model == control) return binding.widget;
+  return nullptr;
+}
+
+void FormBinder::OnFocusChanged(QWidget* now) {
+  if (!setFocus_ || busy_ || !now) return;
+  // An open grid editor or a radio button stands for its control.
+  if (Control* control = ControlOf(now); control && control != activeControl_())
+    Run([this, control] { setFocus_(*control); });
+}

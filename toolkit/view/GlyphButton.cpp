@@ -1,0 +1,62 @@
+#include "toolkit/view/GlyphButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+constexpr int kGlyphSize = 16;
+}
+
+GlyphButton::GlyphButton(const QString& caption, const QIcon& glyph, QWidget* parent)
+    : QPushButton(caption, parent) {
+  setIcon(glyph);
+  setIconSize(QSize(kGlyphSize, kGlyphSize));
+  setAutoDefault(false);
+}
+
+QRect GlyphButton::GlyphRect() const {
+  if (icon().isNull()) return {};
+  const int y = (height() - kGlyphSize) / 2;
+  const int x = side_ == Side::Left ? margin_ : width() - margin_ - kGlyphSize;
+  return QRect(x, y, kGlyphSize, kGlyphSize);
+}
+
+void GlyphButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  option.icon = QIcon();
+  painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+  // A pressed button shows its face one pixel down and to the right.
+  const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
+  QRect glyph = GlyphRect();
+  const QFontMetrics metrics(font());
+  const int textWidth = metrics.horizontalAdvance(text());
+  QRect textRect;
+  if (glyph.isNull()) {
+    textRect = QRect((width() - textWidth) / 2, 0, textWidth, height());
+  } else if (side_ == Side::Left) {
+    textRect = QRect(glyph.right() + 1 + spacing_, 0, textWidth, height());
+  } else {
+    textRect = QRect(glyph.left() - spacing_ - textWidth, 0, textWidth, height());
+  }
+  if (!glyph.isNull()) {
+    const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+    painter.drawPixmap(glyph.translated(shift),
+                       icon().pixmap(QSize(kGlyphSize, kGlyphSize), devicePixelRatioF(), mode));
+  }
+  painter.save();
+  painter.setClipRect(rect().adjusted(2, 2, -2, -2));
+  style()->drawItemText(&painter, textRect.translated(shift), Qt::AlignLeft | Qt::AlignVCenter,
+                        palette(), isEnabled(), text(), QPalette::ButtonText);
+  painter.restore();
+
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+  }
+}

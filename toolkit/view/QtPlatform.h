@@ -1,0 +1,33 @@
+#pragma once
+// The platform seam implemented with Qt: German message boxes, modal windows,
+// redrawing in the middle of a handler, and pausing without taking input.
+
+#include <QElapsedTimer>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "toolkit/model/Platform.h"
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+
+  MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
+                            MessageButtons buttons) override;
+  void ShowModal(ModalForm form) override;
+  void RedrawNow() override;
+  void Pause(int milliseconds) override;
+  char DecimalSeparator() const override;
+
+  // How a modal window is shown: the app registers each analysis window here.
+  void SetModalShower(ModalForm form, std::function<void()> show);
+  // Brings a view up to date with its model before the windows are repainted.
+  void AddRedrawHook(std::function<void()> hook);
+
+ private:
+  std::map<ModalForm, std::function<void()>> showers_;
+  std::vector<std::function<void()>> redrawHooks_;
+  QElapsedTimer sinceRedraw_;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The one place where the program's Windows-1252 text meets QString. Models
+// hold bytes; widgets hold QString; views convert only here.
+
+#include <QString>
+#include <QValidator>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+QString ToQString(std::string_view win1252);
+
+// The Windows-1252 bytes of a QString, or nothing when it holds a character
+// the code page cannot hold.
+std::optional<std::string> FromQString(const QString& text);
+
+// Refuses any input that holds a character Windows-1252 cannot hold, so such a
+// character can be neither typed nor pasted: nothing is replaced by "?".
+class Win1252Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override;
+};

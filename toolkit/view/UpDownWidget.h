@@ -1,0 +1,37 @@
+#pragma once
+// An up-down spinner: two arrow buttons stacked, with no value of its own to
+// show. A press on an arrow (held down, it repeats) or the Up and Down keys
+// report an arrow click; whether the position moves is the model's affair.
+
+#include <QTimer>
+#include <QWidget>
+
+class UpDownWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit UpDownWidget(QWidget* parent = nullptr);
+
+  // Rectangles of the two arrow buttons (for tests and painting).
+  QRect UpRect() const;
+  QRect DownRect() const;
+
+ Q_SIGNALS:
+  void ArrowClicked(bool up);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  enum class Pressed { None, Up, Down };
+  void Repeat();
+
+  Pressed pressed_ = Pressed::None;
+  QTimer repeat_;
+};
