@@ -1,0 +1,106 @@
+// TForm2: the handlers of the window "Kryptoanalyse -- Einzelzeichen".
+#include "KAnalyse1/model/TForm2.h"
+
+#include <string>
+
+#include "toolkit/model/Win1252.h"
+
+namespace {
+
+enum Column { kCharacter, kCount, kObserved, kExpected, kMatchingChars, kMatchingShifts };
+constexpr int kColumns = 6;
+constexpr int kRows = kAnalyseTableSize;  // the header row and one row per element 1..61
+
+}  // namespace
+
+TForm2::TForm2(FrequencyAnalysis& analysis, CipherCore& core, Platform& platform)
+    : StringGrid1(kColumns, kRows, 1, 1), analysis_(analysis), core_(core), platform_(platform) {
+  Edit6.ReadOnly = true;
+  Edit1.ReadOnly = true;
+  UpDown1.Min = 0;
+  UpDown1.Max = kMaxTolerance;
+  Edit2.ReadOnly = true;
+  Edit3.ReadOnly = true;
+  // Edit4 and Edit5 stay editable; whatever the learner types there is
+  // overwritten at the next showing.
+}
+
+void TForm2::FormCreate() {  // window created at program start
+  analysis_.Tolerance = 3;
+  UpDown1.Position = analysis_.Tolerance;
+  Edit1.SetText(std::to_string(analysis_.Tolerance));
+  SetupAnalyseGrid();
+}
+
+void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
+  ModalResult = 0;
+  Edit6.SetText(std::to_string(core_.AlphabetSize));
+  InitAnalyseTable(analysis_, core_);
+  CountCharacters(analysis_, core_);
+  MatchTolerance(analysis_, core_);
+  const ShiftRanking ranking = RankShifts(analysis_, core_, platform_.DecimalSeparator());
+  Edit2.SetText(ranking.BestShift);
+  Edit3.SetText(ranking.FurtherShifts);
+  Edit4.SetText(ranking.BestSum);
+  Edit5.SetText(ranking.FurtherSums);
+  FillAnalyseGrid();
+}
+
+void TForm2::BitBtn1Click() {  // "Beenden"
+  ModalResult = kModalResultOk;
+}
+
+void TForm2::BitBtn2Click() {  // sort by character
+  SortByCharacter(analysis_);
+  FillAnalyseGrid();
+  BitBtn2.Enabled = false;
+  BitBtn3.Enabled = true;
+}
+
+void TForm2::BitBtn3Click() {  // sort by count
+  SortByFrequency(analysis_, core_);
+  FillAnalyseGrid();
+  BitBtn2.Enabled = true;
+  BitBtn3.Enabled = false;
+}
+
+void TForm2::UpDown1Click() {  // tolerance spinner moved by one
+  // Only the matches depend on the tolerance: counts, ranking and row order stay.
+  analysis_.Tolerance = UpDown1.Position;
+  Edit1.SetText(std::to_string(analysis_.Tolerance));
+  MatchTolerance(analysis_, core_);
+  FillAnalyseGrid();
+}
+
+void TForm2::FormResize() {  // the frame snaps back to the smallest useful size
+  if (Width < kMinWidth) Width = kMinWidth;
+  if (Height < kMinHeight) Height = kMinHeight;
+}
+
+void TForm2::SetupAnalyseGrid() {
+  StringGrid1.SetColCount(kColumns);
+  StringGrid1.SetRowCount(kRows);
+  StringGrid1.SetCell(kCharacter, 0, W("Geheim-Zeichen"));
+  StringGrid1.SetCell(kCount, 0, W("Anzahl"));
+  StringGrid1.SetCell(kObserved, 0, W("Häufigkeit [%]"));
+  StringGrid1.SetCell(kExpected, 0, W("erwart. Häufigkt.[%]"));
+  StringGrid1.SetCell(kMatchingChars, 0, W("zur Bewertungstoleranz passende Klar-Zeichen"));
+  StringGrid1.SetCell(kMatchingShifts, 0, W("passende Cäsar-Verschiebungen"));
+}
+
+void TForm2::FillAnalyseGrid() {
+  const char separator = platform_.DecimalSeparator();
+  for (int i = 1; i < kAnalyseTableSize; ++i) {
+    const TAnalyseElement& e = analysis_.AnalyseTable[i];
+    // Row is a permutation of 1..61 once the table is built, so every grid row
+    // is written exactly once and the header row never.
+    const int row = e.Row;
+    if (row < 1 || row >= kRows) continue;
+    StringGrid1.SetCell(kCharacter, row, e.Character);
+    StringGrid1.SetCell(kCount, row, std::to_string(e.Count));
+    StringGrid1.SetCell(kObserved, row, FormatFixed(e.ObservedPercent, 6, 3, separator));
+    StringGrid1.SetCell(kExpected, row, FormatFixed(e.ExpectedPercent, 6, 3, separator));
+    StringGrid1.SetCell(kMatchingChars, row, e.MatchingChars);
+    StringGrid1.SetCell(kMatchingShifts, row, e.MatchingShifts);
+  }
+}

@@ -1,0 +1,239 @@
+// TForm2 without a display: creation, a showing from the main window, the grid
+// cells, the sort buttons, the tolerance spinner, "Beenden" and the minimum size.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "KAnalyse1/model/TForm2.h"
+#include "maincaesar/model/TForm1.h"
+#include "tests/support/FakePlatform.h"
+#include "toolkit/model/Win1252.h"
+
+namespace {
+
+class AnalysisWindow : public testing::Test {
+ protected:
+  AnalysisWindow() {
+    core.MasterAlphabet = std::string(MasterAlphabetCharacters());
+    platform.OnShowModal = [this](ModalForm form) {
+      if (form == ModalForm::Form2) form2.FormShow();
+    };
+    form2.FormCreate();
+  }
+
+  // Opens the window on a text, as the main window's button does.
+  void Show(const std::string& text, int alphabetSize) {
+    core.AnalysisText = text;
+    core.AlphabetSize = alphabetSize;
+    platform.ShowModal(ModalForm::Form2);
+  }
+
+  // An arrow click as the view performs it: the handler runs only when the
+  // position really moved.
+  bool Spin(bool up) {
+    const bool moved = up ? form2.UpDown1.ClickUp() : form2.UpDown1.ClickDown();
+    if (moved) form2.UpDown1Click();
+    return moved;
+  }
+
+  std::string Cells(int row) const {
+    std::string s;
+    for (int c = 0; c < 6; ++c) s += (c ? "|" : "") + form2.StringGrid1.Cell(c, row);
+    return s;
+  }
+  std::string Column0() const {
+    std::string s;
+    for (int r = 1; r <= 61; ++r) s += form2.StringGrid1.Cell(0, r);
+    return s;
+  }
+
+  CipherCore core;
+  FrequencyAnalysis analysis;
+  FakePlatform platform;
+  TForm2 form2{analysis, core, platform};
+};
+
+TEST_F(AnalysisWindow, CreationSetsToleranceAndTheGridHeaders) {
+  EXPECT_EQ(analysis.Tolerance, 3);
+  EXPECT_EQ(form2.UpDown1.Position, 3);
+  EXPECT_EQ(form2.UpDown1.Min, 0);
+  EXPECT_EQ(form2.UpDown1.Max, 10);
+  EXPECT_EQ(form2.Edit1.Text(), "3");
+  EXPECT_TRUE(form2.Edit1.ReadOnly);
+  EXPECT_TRUE(form2.Edit6.ReadOnly);
+  EXPECT_TRUE(form2.Edit2.ReadOnly);
+  EXPECT_TRUE(form2.Edit3.ReadOnly);
+  EXPECT_FALSE(form2.Edit4.ReadOnly);
+  EXPECT_FALSE(form2.Edit5.ReadOnly);
+  EXPECT_TRUE(form2.BitBtn2.Enabled);
+  EXPECT_TRUE(form2.BitBtn3.Enabled);
+  const StringGrid& g = form2.StringGrid1;
+  EXPECT_EQ(g.ColCount(), 6);
+  EXPECT_EQ(g.RowCount(), 62);
+  EXPECT_EQ(g.FixedCols(), 1);
+  EXPECT_EQ(g.FixedRows(), 1);
+  EXPECT_EQ(Cells(0), W("Geheim-Zeichen|Anzahl|Häufigkeit [%]|erwart. Häufigkt.[%]|"
+                        "zur Bewertungstoleranz passende Klar-Zeichen|"
+                        "passende Cäsar-Verschiebungen"));
+  EXPECT_EQ(form2.Width, 611);
+  EXPECT_EQ(form2.Height, 442);
+}
+
+TEST_F(AnalysisWindow, OpensFromTheMainWindowOnItsCiphertext) {
+  TForm1 form1(core, platform);
+  form1.FormCreate();
+  form1.FormShow();
+  form1.Edit3.SetText("yr114");
+  form1.BitBtn10Click();
+  EXPECT_EQ(form2.Edit6.Text(), "37");
+  EXPECT_EQ(analysis.AnalyseTable[25].Count, 1u);  // Y
+  EXPECT_EQ(analysis.AnalyseTable[29].Count, 2u);  // 1
+  EXPECT_EQ(Cells(29), "1|2|40.000| 0.000||");
+}
+
+struct CellCase {
+  const char* name;
+  char separator;
+  int row;
+  const char* cells;  // UTF-8, columns joined by "|"
+};
+void PrintTo(const CellCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class GridCells : public AnalysisWindow, public testing::WithParamInterface<CellCase> {};
+
+TEST_P(GridCells, FourEsUnder26Characters) {
+  platform.Separator = GetParam().separator;
+  Show("EEEE", 26);
+  EXPECT_EQ(Cells(GetParam().row), W(GetParam().cells));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridCells,
+    testing::Values(CellCase{"A", '.', 1,
+                             "A|0| 0.000| 6.510|BFJKMOPQVWXYZ|25;21;17;16;14;12;11;10;5;4;3;2;1"},
+                    CellCase{"E", '.', 5, "E|4|100.000|17.400||"},
+                    CellCase{"EComma", ',', 5, "E|4|100,000|17,400||"},
+                    CellCase{"QComma", ',', 17,
+                             "Q|0| 0,000| 0,020|BFJKMOPQVWXYZ|"
+                             "15;11;7;6;4;2;1;0;21;20;19;18;17"},
+                    // Beyond the 26 characters in use: counted nowhere, matched with nothing.
+                    CellCase{"Blank", '.', 27, " |0| 0.000| 0.000||"},
+                    CellCase{"Umlaut", ',', 38, "Ä|0| 0,000| 0,000||"},
+                    CellCase{"Underscore", '.', 60, "_|0| 0.000| 0.000||"},
+                    CellCase{"CatchAll", '.', 61, "???|0| 0.000| 0.000||"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AnalysisWindow, ShowingFillsTheFieldsAndCountsTheRest) {
+  platform.Separator = ',';
+  Show("E E", 26);
+  EXPECT_EQ(form2.Edit6.Text(), "26");
+  EXPECT_EQ(form2.Edit2.Text(), "0");
+  EXPECT_EQ(form2.Edit3.Text(), "17; 22; 12; 13");
+  EXPECT_EQ(form2.Edit4.Text(), "2886,05");
+  EXPECT_EQ(Cells(5).substr(0, 11), "E|2|66,667|");
+  EXPECT_EQ(Cells(61), "???|1|33,333| 0,000||");
+
+  // What the learner typed into the sum fields does not survive a new showing.
+  form2.Edit4.SetText("x");
+  form2.Edit5.SetText("y");
+  platform.Separator = '.';
+  Show("EEEE", 26);
+  EXPECT_EQ(form2.Edit4.Text(), "7281.60");
+  EXPECT_EQ(form2.Edit5.Text(), "8805.60; 9251.60; 9307.60; 9361.60");
+  EXPECT_EQ(Cells(61), "???|0| 0.000| 0.000||");
+}
+
+TEST_F(AnalysisWindow, SortButtonsKeepTheirStateAcrossShowings) {
+  Show("BCC", 26);
+  ASSERT_EQ(Column0().substr(0, 4), "ABCD");
+
+  form2.BitBtn3Click();  // by count
+  EXPECT_EQ(Column0().substr(0, 4), "CBAD");
+  EXPECT_EQ(Cells(1).substr(0, 4), "C|2|");
+  EXPECT_TRUE(form2.BitBtn2.Enabled);
+  EXPECT_FALSE(form2.BitBtn3.Enabled);
+
+  // Closed and shown again: character order, but the buttons as they were left.
+  form2.BitBtn1Click();
+  Show("BCC", 26);
+  EXPECT_EQ(Column0().substr(0, 4), "ABCD");
+  EXPECT_TRUE(form2.BitBtn2.Enabled);
+  EXPECT_FALSE(form2.BitBtn3.Enabled);
+
+  form2.BitBtn2Click();  // by character: the order stays, the other button returns
+  EXPECT_EQ(Column0().substr(0, 4), "ABCD");
+  EXPECT_FALSE(form2.BitBtn2.Enabled);
+  EXPECT_TRUE(form2.BitBtn3.Enabled);
+
+  // Every grid row holds exactly one of the 61 elements, in either order.
+  form2.BitBtn3Click();
+  std::string sorted = Column0();
+  EXPECT_EQ(sorted.size(), 60u + 3u);
+  EXPECT_EQ(sorted.substr(sorted.size() - 3), "???");
+}
+
+TEST_F(AnalysisWindow, ToleranceSpinnerStopsAtBothEndsAndRematches) {
+  Show("EEEE", 26);
+  form2.BitBtn3Click();  // count order must survive a change of tolerance
+  const std::string order = Column0();
+  const std::string shifts = form2.Edit3.Text();
+
+  for (int expected = 4; expected <= 10; ++expected) {
+    ASSERT_TRUE(Spin(true));
+    EXPECT_EQ(analysis.Tolerance, expected);
+    EXPECT_EQ(form2.Edit1.Text(), std::to_string(expected));
+  }
+  EXPECT_FALSE(Spin(true));
+  EXPECT_EQ(analysis.Tolerance, 10);
+  EXPECT_EQ(form2.UpDown1.Position, 10);
+  // E leads in count order; A, now matching every letter but E, follows.
+  EXPECT_EQ(Column0(), order);
+  EXPECT_EQ(form2.StringGrid1.Cell(4, 2), "ABCDFGHIJKLMNOPQRSTUVWXYZ");
+  EXPECT_EQ(form2.Edit3.Text(), shifts);
+
+  for (int expected = 9; expected >= 0; --expected) ASSERT_TRUE(Spin(false));
+  EXPECT_FALSE(Spin(false));
+  EXPECT_EQ(analysis.Tolerance, 0);
+  EXPECT_EQ(form2.Edit1.Text(), "0");
+  EXPECT_EQ(form2.StringGrid1.Cell(4, 2), "");
+
+  // The tolerance outlives the showing.
+  Show("EEEE", 26);
+  EXPECT_EQ(analysis.Tolerance, 0);
+  EXPECT_EQ(form2.Edit1.Text(), "0");
+  EXPECT_EQ(form2.StringGrid1.Cell(4, 1), "");
+}
+
+TEST_F(AnalysisWindow, BeendenSetsTheModalResultAndANewShowingClearsIt) {
+  Show("EEEE", 26);
+  EXPECT_EQ(form2.ModalResult, 0);
+  form2.BitBtn1Click();
+  EXPECT_EQ(form2.ModalResult, 1);
+  Show("EEEE", 26);
+  EXPECT_EQ(form2.ModalResult, 0);
+}
+
+TEST_F(AnalysisWindow, ResizeSnapsBackToTheMinimum) {
+  struct Case {
+    int width, height, snappedWidth, snappedHeight;
+  };
+  const Case cases[] = {
+      {500, 300, 611, 442},  // both too small
+      {500, 800, 611, 800},  // only the width snaps
+      {900, 441, 900, 442},  // only the height snaps
+      {611, 442, 611, 442},  // the minimum itself stays
+      {1200, 900, 1200, 900},
+  };
+  for (const Case& c : cases) {
+    form2.Width = c.width;
+    form2.Height = c.height;
+    form2.FormResize();
+    EXPECT_EQ(form2.Width, c.snappedWidth) << c.width << "x" << c.height;
+    EXPECT_EQ(form2.Height, c.snappedHeight) << c.width << "x" << c.height;
+  }
+}
+
+}  // namespace
