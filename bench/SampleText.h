@@ -13,13 +13,13 @@ namespace bench {
 // A few sentences of German prose, Windows-1252, ending with a space so that
 // repetitions stay separate sentences.
 inline const std::string& GermanSampleText() {
-  static const std::string text = W(
-      "Im Herbst fahren wir gern an die Ostsee. Morgens laufen wir barfuß über den kühlen "
-      "Strand, mittags essen wir Fischbrötchen am Hafen, und abends schauen wir zu, wie die "
-      "Fähre nach Dänemark ablegt. Die Großmutter erzählt dann von ihrer Jugend: Damals führte "
-      "noch keine Straße ins Dorf, und im Winter blieb man wochenlang unter sich. Öfter als "
-      "heute saß die ganze Familie zusammen am Ofen. Über eines sind sich alle einig: Nirgends "
-      "schmeckt der Tee so gut wie nach einem langen Spaziergang im Wind. ");
+  static const std::string text =
+      W("Im Herbst fahren wir gern an die Ostsee. Morgens laufen wir barfuß über den kühlen "
+        "Strand, mittags essen wir Fischbrötchen am Hafen, und abends schauen wir zu, wie die "
+        "Fähre nach Dänemark ablegt. Die Großmutter erzählt dann von ihrer Jugend: Damals führte "
+        "noch keine Straße ins Dorf, und im Winter blieb man wochenlang unter sich. Öfter als "
+        "heute saß die ganze Familie zusammen am Ofen. Über eines sind sich alle einig: Nirgends "
+        "schmeckt der Tee so gut wie nach einem langen Spaziergang im Wind. ");
   return text;
 }
 

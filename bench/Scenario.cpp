@@ -16,7 +16,9 @@ std::vector<Scenario>& Registry() {
 
 }  // namespace
 
-Registration::Registration(Scenario scenario) { Registry().push_back(std::move(scenario)); }
+Registration::Registration(Scenario scenario) {
+  Registry().push_back(std::move(scenario));
+}
 
 std::vector<Scenario> Scenarios() {
   std::vector<Scenario> sorted = Registry();

@@ -29,9 +29,12 @@ bool CanStep(const Edit& source, std::size_t pos, const Edit& destination) {
 std::optional<char> EncryptionResult(const Lookup& hit, char ch, int unknownOption) {
   if (hit.Column >= 0) return hit.Character;
   switch (unknownOption) {
-    case 0: return std::nullopt;
-    case 2: return ' ';
-    default: return ch;
+    case 0:
+      return std::nullopt;
+    case 2:
+      return ' ';
+    default:
+      return ch;
   }
 }
 

@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Options, UnknownCharacter,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Steps, RowOneCellTypedOverCountsUntilTheRowIsRebuilt) {
-  form.StringGrid1.SetCell(7, 1, "XY");  // under "H"
+  form.StringGrid1.SetCell(7, 1, "XY");    // under "H"
   form.StringGrid1.SetCell(0, 1, W("ÿ"));  // under "A"
   form.Edit1.SetText("HALLO");
   form.BitBtn3Click();
@@ -376,21 +376,46 @@ TEST(StepButtonTable, EveryHandlerEnablesAndDisablesAsDocumented) {
   const auto click = [](void (TForm1::*handler)()) {
     return [handler](TForm1& f) { (f.*handler)(); };
   };
+  // clang-format off: one handler a line reads best
   const Row rows[] = {
-      {"RadioGroup1Click", [](TForm1& f) { f.RadioGroup1.ItemIndex = 3; f.RadioGroup1Click(); },
+      {"RadioGroup1Click",
+       [](TForm1& f) {
+         f.RadioGroup1.ItemIndex = 3;
+         f.RadioGroup1Click();
+       },
        "......"},
       {"RadioGroup2Click", click(&TForm1::RadioGroup2Click), "......"},
       {"Edit1Exit", click(&TForm1::Edit1Exit), "......"},
-      {"UpDown1Click", [](TForm1& f) { f.UpDown1.ClickUp(); f.UpDown1Click(); }, "++...."},
-      {"UpDown2Click", [](TForm1& f) { f.UpDown2.ClickUp(); f.UpDown2Click(); }, "...++."},
+      {"UpDown1Click",
+       [](TForm1& f) {
+         f.UpDown1.ClickUp();
+         f.UpDown1Click();
+       },
+       "++...."},
+      {"UpDown2Click",
+       [](TForm1& f) {
+         f.UpDown2.ClickUp();
+         f.UpDown2Click();
+       },
+       "...++."},
       {"StringGrid1Exit", click(&TForm1::StringGrid1Exit), "......"},
       {"BitBtn1Click with text left", click(&TForm1::BitBtn1Click), "......"},
-      {"BitBtn1Click used up", [](TForm1& f) { f.State.EncPos = 6; f.BitBtn1Click(); }, "-....."},
+      {"BitBtn1Click used up",
+       [](TForm1& f) {
+         f.State.EncPos = 6;
+         f.BitBtn1Click();
+       },
+       "-....."},
       {"BitBtn2Click", click(&TForm1::BitBtn2Click), "--...."},
       {"BitBtn3Click", click(&TForm1::BitBtn3Click), "......"},
       {"BitBtn6Click", click(&TForm1::BitBtn6Click), "+++..."},
       {"BitBtn7Click with text left", click(&TForm1::BitBtn7Click), "......"},
-      {"BitBtn7Click used up", [](TForm1& f) { f.State.DecPos = 6; f.BitBtn7Click(); }, "...-.."},
+      {"BitBtn7Click used up",
+       [](TForm1& f) {
+         f.State.DecPos = 6;
+         f.BitBtn7Click();
+       },
+       "...-.."},
       {"BitBtn8Click", click(&TForm1::BitBtn8Click), "...--."},
       {"BitBtn9Click", click(&TForm1::BitBtn9Click), "......"},
       {"BitBtn10Click", click(&TForm1::BitBtn10Click), "......"},
@@ -401,6 +426,7 @@ TEST(StepButtonTable, EveryHandlerEnablesAndDisablesAsDocumented) {
       {"BitBtn15Click", click(&TForm1::BitBtn15Click), "...++."},
       {"BitBtn16Click", click(&TForm1::BitBtn16Click), "...++."},
   };
+  // clang-format on
   for (const Row& row : rows) {
     for (const bool start : {true, false}) {
       SCOPED_TRACE(std::string(row.name) + (start ? ", all enabled" : ", all disabled"));
