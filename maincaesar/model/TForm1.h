@@ -7,8 +7,8 @@
 //
 // The handlers are defined in three files: TForm1.cpp (start-up, options,
 // spinners, marker and selection), TForm1Buttons.cpp (clear, restart and the
-// analysis launchers).
-// TForm1Steps.cpp: the encryption and decryption steps and runs.
+// analysis launchers) and TForm1Steps.cpp (the encryption and decryption steps
+// and runs).
 
 #include <cstddef>
 #include <cstdint>
