@@ -7,9 +7,12 @@
 //
 // The handlers are defined in three files: TForm1.cpp (start-up, options,
 // spinners, marker and selection), TForm1Buttons.cpp (clear, restart and the
-// analysis launchers).
+// analysis launchers) and TForm1Steps.cpp (the encryption and decryption steps
+// and runs).
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ciphercore/CipherCore.h"
@@ -111,6 +114,15 @@ class TForm1 {
   void BitBtn15Click();
   void BitBtn16Click();
 
+  // Steps and runs. A step whose source is used up, or whose destination field
+  // is full (kMaxFieldLength), only disables its single-step button.
+  void BitBtn1Click();  // encryption step
+  void BitBtn2Click();  // animated encryption run, 400 ms per step
+  void BitBtn3Click();  // immediate encryption run
+  void BitBtn7Click();  // decryption step
+  void BitBtn8Click();  // animated decryption run, 400 ms per step
+  void BitBtn9Click();  // immediate decryption run
+
   // Sets the marker line for plaintext position n.
   void ShowPositionMarker(std::size_t n);
   // Moves a table's selection into the fixed row while GridSelectionCleared is set.
@@ -123,6 +135,11 @@ class TForm1 {
   void ShowEncShift();
   void ShowDecShift();
   void OpenAnalysis(ModalForm form);
+
+  // Steps: upper-cases a field unless it is unchanged since the revision noted.
+  void UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt);
+  std::optional<std::uint64_t> edit1UpcasedAt_;
+  std::optional<std::uint64_t> edit3UpcasedAt_;
 
   CipherCore& core_;
   Platform& platform_;

@@ -1,0 +1,21 @@
+#pragma once
+// A platform that does nothing: no box is shown (each answers None), no window
+// opens, redraws and pauses return at once. The model scenarios measure the
+// model's own work with it.
+
+#include "toolkit/model/Platform.h"
+
+namespace bench {
+
+class NullPlatform : public Platform {
+ public:
+  MessageAnswer ShowMessage(MessageKind, const std::string&, MessageButtons) override {
+    return MessageAnswer::None;
+  }
+  void ShowModal(ModalForm) override {}
+  void RedrawNow() override {}
+  void Pause(int) override {}
+  char DecimalSeparator() const override { return ','; }
+};
+
+}  // namespace bench

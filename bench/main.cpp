@@ -1,0 +1,21 @@
+// chiffrarium-bench: runs every registered scenario and prints one line each
+// with the median of its runs. An argument keeps only the scenarios whose name
+// contains it: chiffrarium-bench steps/model
+#include <cstdio>
+#include <string>
+
+#include "bench/Scenario.h"
+
+int main(int argc, char** argv) {
+  const std::string filter = argc > 1 ? argv[1] : "";
+  int failures = 0;
+  for (const bench::Scenario& scenario : bench::Scenarios()) {
+    if (scenario.Name.find(filter) == std::string::npos) continue;
+    const bench::Measurement m = bench::Measure(scenario);
+    std::printf("%s: median %.2f ms (%d runs)%s\n", scenario.Name.c_str(), m.MedianMilliseconds,
+                m.Runs, m.Verified ? "" : " WRONG RESULT");
+    std::fflush(stdout);
+    if (!m.Verified) ++failures;
+  }
+  return failures == 0 ? 0 : 1;
+}
