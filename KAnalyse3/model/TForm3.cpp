@@ -1,0 +1,88 @@
+// TForm3: creation and showing, the two sort buttons, closing and resizing.
+#include "KAnalyse3/model/TForm3.h"
+
+#include <string>
+
+#include "toolkit/model/Win1252.h"
+
+namespace {
+constexpr int kGridColumns = 5;
+constexpr int kGridRows = kBruteTableLength;  // the header row and 60 result rows
+}  // namespace
+
+TForm3::TForm3(BruteForceState& state, CipherCore& core, Platform& platform)
+    : StringGrid1(kGridColumns, kGridRows, 1, 1), state_(state), core_(core), platform_(platform) {
+  Edit1.ReadOnly = true;
+}
+
+void TForm3::FormCreate() {
+  FillWordList(state_);
+  InitBruteTable(state_);
+  SetupBruteGrid();
+}
+
+void TForm3::FormShow() {
+  Edit1.SetText(std::to_string(core_.AlphabetSize));
+  TryAllShifts(state_, core_);
+  CountWords(state_, core_);
+  SortByShift(state_, core_);
+  FillBruteGrid();
+}
+
+void TForm3::BitBtn1Click() {  // "Beenden"
+  ModalResult = mrOk;
+}
+
+void TForm3::BitBtn2Click() {  // sort by score ("dt. Wörter"), descending
+  SortByWordCount(state_, core_);
+  FillBruteGrid();
+  BitBtn2.Enabled = false;
+  BitBtn3.Enabled = true;
+}
+
+void TForm3::BitBtn3Click() {  // sort by shift ("Verschiebung")
+  SortByShift(state_, core_);
+  FillBruteGrid();
+  BitBtn2.Enabled = true;
+  BitBtn3.Enabled = false;
+}
+
+void TForm3::FormResize() {  // the window snaps back to its designed minimum
+  if (Width < kMinWidth) Width = kMinWidth;
+  if (Height < kMinHeight) Height = kMinHeight;
+}
+
+void TForm3::SetupBruteGrid() {
+  StringGrid1.SetRowCount(kGridRows);
+  StringGrid1.SetColCount(kGridColumns);
+  StringGrid1.SetCell(0, 0, "Verschiebung");
+  StringGrid1.SetCell(1, 0, W("dt. Wörter"));
+  StringGrid1.SetCell(2, 0, "passender Klar-Text");
+  StringGrid1.SetCell(3, 0, {});
+  StringGrid1ColWidths = {75, 55, 400, 90, 64};  // column 4 keeps the default width
+
+  std::string line;
+  for (int i = 0; i < kWordListLength; ++i) {
+    if (i > 0) line += ", ";
+    line += state_.WordList[i];
+  }
+  RichEdit1.Text = line;
+}
+
+void TForm3::FillBruteGrid() {
+  const int n = TrialCount(core_);
+  for (int r = 1; r <= kMaxTrials; ++r) {
+    if (r > n) {
+      for (int c = 0; c <= 3; ++c) StringGrid1.SetCell(c, r, {});
+      continue;
+    }
+    for (int i = 1; i < kBruteTableLength; ++i) {
+      const TTabElement& entry = state_.BruteTable[i];
+      if (entry.Row != r) continue;
+      StringGrid1.SetCell(0, r, std::to_string(entry.Shift));
+      StringGrid1.SetCell(1, r, std::to_string(entry.WordCount));
+      StringGrid1.SetCell(2, r, entry.TrialText);
+      break;
+    }
+  }
+}
