@@ -1,0 +1,17 @@
+// main() of every window test: the real widgets on the offscreen platform,
+// with the program's translations and fonts, and German as the locale so the
+// decimal separator is fixed.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "app/Program.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+  testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  InstallGermanEnvironment();
+  return RUN_ALL_TESTS();
+}
