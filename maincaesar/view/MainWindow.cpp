@@ -154,7 +154,6 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
   BuildOptions();
   BuildButtons();
   SetTabOrder();
-  AlignMarkerUnderPlaintext();
 
   binder_->TrackFocus([this] { return form_.ActiveControl(); },
                       [this](Control& control) { form_.SetFocus(control); });
@@ -302,9 +301,12 @@ void MainWindow::SetTabOrder() {
   for (const char* name : kTabOrder) {
     QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
     if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-      // An option group is one stop: its buttons take the focus.
-      const auto radios = box->findChildren<QRadioButton*>();
-      widget = radios.isEmpty() ? widget : radios.front();
+      // An option group's buttons take the focus, in item order.
+      for (QRadioButton* radio : box->findChildren<QRadioButton*>()) {
+        if (previous) setTabOrder(previous, radio);
+        previous = radio;
+      }
+      continue;
     }
     if (previous) setTabOrder(previous, widget);
     previous = widget;
@@ -313,19 +315,22 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::AlignMarkerUnderPlaintext() {
   // The "^" must stand under its character. The plaintext field has a frame and
-  // the marker line has none, so move the marker's text by the difference
-  // between where the two fields begin their text.
-  auto textLeft = [](QLineEdit* edit) {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
-    option.features = QStyleOptionFrame::None;
-    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    return edit->x() + contents.x();
+  // the marker line has none, so whichever field begins its text further left
+  // gets a text margin of the difference. Measured on the polished widgets,
+  // whatever the style draws around them.
+  auto textOrigin = [this](QLineEdit* edit) {
+    const int cursor = edit->cursorPosition();
+    edit->setCursorPosition(0);
+    const int x = edit->mapTo(this, edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
+    edit->setCursorPosition(cursor);
+    return x;
   };
   auto* plaintext = findChild<QLineEdit*>(QStringLiteral("Edit1"));
-  const int shift = textLeft(plaintext) - textLeft(marker_);
-  marker_->setTextMargins(std::max(0, shift), 0, 0, 0);
+  const int shift = textOrigin(plaintext) - textOrigin(marker_);
+  QLineEdit* behind = shift > 0 ? marker_ : plaintext;
+  QMargins margins = behind->textMargins();
+  margins.setLeft(margins.left() + std::abs(shift));
+  behind->setTextMargins(margins);
 }
 
 void MainWindow::SyncMarker() {
@@ -344,6 +349,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
+  AlignMarkerUnderPlaintext();
   binder_->Run([this] { form_.FormShow(); });
 }
 

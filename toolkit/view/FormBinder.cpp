@@ -52,9 +52,13 @@ void FormBinder::BindRadioGroup(RadioGroup& model, QButtonGroup* group, QWidget*
     model.ItemIndex = id;
     Run(onClick);
   });
+  // The group is one stop for the Tab key: only its checked button takes the
+  // focus from the keyboard; the arrow keys move within the group.
   syncs_.push_back([&model, group] {
     if (QAbstractButton* button = group->button(model.ItemIndex); button && !button->isChecked())
       button->setChecked(true);
+    for (QAbstractButton* button : group->buttons())
+      button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   });
   for (QAbstractButton* button : group->buttons()) BindFocus(model, button);
   BindFocus(model, box);
