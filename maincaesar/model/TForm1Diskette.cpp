@@ -47,18 +47,18 @@ constexpr char kDriveLetter = 'A';
 
 }  // namespace
 
-void TForm1::BitBtn5Click() {
+void TForm1::BitBtn5Click() {  // "Geheimtext speichern ..."
   SaveClick(kCipherText);
-}  // "Geheimtext speichern ..."
-void TForm1::BitBtn18Click() {
+}
+void TForm1::BitBtn18Click() {  // "Klartext speichern ..."
   SaveClick(kPlainText);
-}  // "Klartext speichern ..."
-void TForm1::BitBtn4Click() {
+}
+void TForm1::BitBtn4Click() {  // "Geheimtext einlesen ..."
   LoadClick(kCipherText);
-}  // "Geheimtext einlesen ..."
-void TForm1::BitBtn17Click() {
+}
+void TForm1::BitBtn17Click() {  // "Klartext einlesen ..."
   LoadClick(kPlainText);
-}  // "Klartext einlesen ..."
+}
 
 FileResult TForm1::SaveCipherText() {
   return SaveText(kCipherText);
@@ -104,9 +104,10 @@ void TForm1::LoadClick(const DisketteTwin& twin) {
     while (prompt == DiskettePrompt::NotReady);
   }
   if (prompt == DiskettePrompt::Ready) {
-    // These resets happen even when the load finds no file: a missing ciphertext
-    // still leaves the plaintext and the deciphered text empty.
     Edit1.SetText({});
+    // The load's own messages (no diskette, no file) do not end the handler, so
+    // a missing ciphertext still leaves the plaintext and deciphered text empty;
+    // an input/output error does end it.
     if (!Succeeded(LoadText(twin))) return;
     if (twin.LoadRestartsEncryption) {
       Edit3.SetText({});
