@@ -6,6 +6,8 @@
 #include "ciphercore/Upcase.h"
 #include "toolkit/model/Win1252.h"
 
+#include <utility>
+
 // The ciphertext and the plaintext are stored the same way; only these differ.
 // Texts are UTF-8 source literals.
 struct DisketteTwin {

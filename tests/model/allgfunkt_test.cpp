@@ -53,8 +53,8 @@ TEST(PosixDrive, CreatesTheDefaultFolderAtTheFirstCheckWithItsParents) {
 TEST(PosixDrive, NeverCreatesADirectoryNamedByTheVariable) {
   TempDir media;
   const std::string stick = media.Path("stick");
-  PosixDrive drive(ChooseDriveRoot(stick.c_str(), media.Path("default")).Directory,
-                   ChooseDriveRoot(stick.c_str(), media.Path("default")).CreateWhenMissing);
+  const DriveRoot root = ChooseDriveRoot(stick.c_str(), media.Path("default"));
+  PosixDrive drive(root.Directory, root.CreateWhenMissing);
   EXPECT_EQ(drive.FindFirstEntry(), RootSearch::NoMedium);
   EXPECT_EQ(drive.FindFirstEntry(), RootSearch::NoMedium);
   EXPECT_TRUE(media.Entries().empty());
