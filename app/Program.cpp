@@ -1,14 +1,29 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include "toolkit/view/Fonts.h"
 
-Program::Program() {
+namespace {
+
+// Drive A: is a folder in the learner's documents folder, unless the
+// environment names another directory.
+DriveRoot DriveARoot() {
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty()) documents = QDir::homePath();
+  return ChooseDriveRoot(QDir(documents).filePath(QString::fromLatin1(kDefaultDriveAFolder)).toStdString());
+}
+
+}  // namespace
+
+Program::Program() : driveRoot(DriveARoot()) {
   form1.FormCreate();
+  window1.ShowDriveDirectory(QString::fromStdString(driveRoot.Directory));
   form2.setObjectName(QStringLiteral("Form2"));
   form2.setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
   form2.resize(603, 408);

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "allgfunkt/PosixDrive.h"
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
 #include "maincaesar/view/MainWindow.h"
@@ -20,7 +21,9 @@ class Program {
 
   CipherCore core;
   QtPlatform platform;
-  TForm1 form1{core, platform};
+  DriveRoot driveRoot;  // the directory that stands for drive A:
+  PosixDrive driveA{driveRoot.Directory, driveRoot.CreateWhenMissing};
+  TForm1 form1{core, platform, driveA};
   MainWindow window1{form1};
   QDialog form2;  // "Kryptoanalyse -- Einzelzeichen"
   QDialog form3;  // "Brachiale Kryptoanalyse (Brute Force)"

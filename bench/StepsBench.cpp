@@ -2,6 +2,7 @@
 // as long as a field holds, with the 60-character alphabet.
 #include <memory>
 
+#include "allgfunkt/PosixDrive.h"
 #include "bench/NullPlatform.h"
 #include "bench/SampleText.h"
 #include "bench/Scenario.h"
@@ -12,7 +13,8 @@ namespace {
 struct Workbench {
   CipherCore core;
   bench::NullPlatform platform;
-  TForm1 form{core, platform};
+  PosixDrive driveA{"/nonexistent/Laufwerk-A", false};  // nothing here saves
+  TForm1 form{core, platform, driveA};
   std::string plaintext;  // upper-cased, for the decryption check
 };
 

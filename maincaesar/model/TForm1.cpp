@@ -21,8 +21,12 @@ std::string MarkerLine::Text() const {
   return text;
 }
 
-TForm1::TForm1(CipherCore& core, Platform& platform)
-    : StringGrid1(5, 2, 0, 1), StringGrid2(5, 2, 0, 1), core_(core), platform_(platform) {
+TForm1::TForm1(CipherCore& core, Platform& platform, Drive& driveA)
+    : StringGrid1(5, 2, 0, 1),
+      StringGrid2(5, 2, 0, 1),
+      core_(core),
+      platform_(platform),
+      driveA_(driveA) {
   Edit2.ReadOnly = true;
   Edit4.Visible = true;
   Edit6.ReadOnly = true;

@@ -5,16 +5,17 @@
 // name. It draws nothing and knows no widget: maincaesar/view/MainWindow shows
 // it and raises the handlers.
 //
-// The handlers are defined in three files: TForm1.cpp (start-up, options,
+// The handlers are defined in these files: TForm1.cpp (start-up, options,
 // spinners, marker and selection), TForm1Buttons.cpp (clear, restart and the
-// analysis launchers) and TForm1Steps.cpp (the encryption and decryption steps
-// and runs).
+// analysis launchers), TForm1Steps.cpp (the encryption and decryption steps
+// and runs) and TForm1Diskette.cpp (saving and loading the texts on drive A:).
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "allgfunkt/Drive.h"
 #include "ciphercore/CipherCore.h"
 #include "toolkit/model/Controls.h"
 #include "toolkit/model/Platform.h"
@@ -48,9 +49,15 @@ class MarkerLine : public Control {
   std::uint64_t revision_ = 0;
 };
 
+// What PromptForDiskette learned: the learner cancelled (0), confirmed while
+// the drive was not ready (1), or confirmed with the drive ready (2).
+enum class DiskettePrompt { Cancelled = 0, NotReady = 1, Ready = 2 };
+
+struct DisketteTwin;  // what tells the ciphertext and plaintext storage apart
+
 class TForm1 {
  public:
-  TForm1(CipherCore& core, Platform& platform);
+  TForm1(CipherCore& core, Platform& platform, Drive& driveA);
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
@@ -123,6 +130,19 @@ class TForm1 {
   void BitBtn8Click();  // animated decryption run, 400 ms per step
   void BitBtn9Click();  // immediate decryption run
 
+  // Diskette storage on drive A:. The Save and Load routines show their own
+  // messages and return the input/output error that ended them, which their
+  // handler shows in an error box before it stops.
+  void BitBtn5Click();
+  void BitBtn18Click();
+  void BitBtn4Click();
+  void BitBtn17Click();
+  DiskettePrompt PromptForDiskette();
+  [[nodiscard]] FileResult SaveCipherText();
+  [[nodiscard]] FileResult SavePlainText();
+  [[nodiscard]] FileResult LoadCipherText();
+  [[nodiscard]] FileResult LoadPlainText();
+
   // Sets the marker line for plaintext position n.
   void ShowPositionMarker(std::size_t n);
   // Moves a table's selection into the fixed row while GridSelectionCleared is set.
@@ -135,6 +155,11 @@ class TForm1 {
   void ShowEncShift();
   void ShowDecShift();
   void OpenAnalysis(ModalForm form);
+  void SaveClick(const DisketteTwin& twin);
+  void LoadClick(const DisketteTwin& twin);
+  FileResult SaveText(const DisketteTwin& twin);
+  FileResult LoadText(const DisketteTwin& twin);
+  bool Succeeded(const FileResult& result);
 
   // Steps: upper-cases a field unless it is unchanged since the revision noted.
   void UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt);
@@ -143,5 +168,6 @@ class TForm1 {
 
   CipherCore& core_;
   Platform& platform_;
+  Drive& driveA_;
   Control* activeControl_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,16 +76,16 @@ struct ButtonSpec {
   int spacing;
   bool bold;
   Button TForm1::*model;
-  void (TForm1::*handler)();  // nullptr: the button does nothing yet
+  void (TForm1::*handler)();
 };
 
 const ButtonSpec kButtons[] = {
     {"BitBtn16", 200, 76, 161, "Klartext löschen", Glyph::ClearText, false, 8, true,
      &TForm1::BitBtn16, &TForm1::BitBtn16Click},
     {"BitBtn17", 392, 76, 161, "Klartext einlesen ...", Glyph::LoadFromDiskette, false, 8, false,
-     &TForm1::BitBtn17, nullptr},
+     &TForm1::BitBtn17, &TForm1::BitBtn17Click},
     {"BitBtn18", 584, 76, 161, "Klartext speichern ...", Glyph::SaveToDiskette, true, 8, false,
-     &TForm1::BitBtn18, nullptr},
+     &TForm1::BitBtn18, &TForm1::BitBtn18Click},
     {"BitBtn14", 208, 256, 121, "von vorn beginnen", Glyph::Restart, false, 4, false,
      &TForm1::BitBtn14, &TForm1::BitBtn14Click},
     {"BitBtn1", 336, 256, 153, "ein Zeichen verschlüsseln", Glyph::EncryptOne, false, 4, false,
@@ -94,11 +95,11 @@ const ButtonSpec kButtons[] = {
     {"BitBtn3", 656, 256, 121, "alles verschlüsseln", Glyph::EncryptAll, false, 4, false,
      &TForm1::BitBtn3, &TForm1::BitBtn3Click},
     {"BitBtn4", 24, 328, 161, "Geheimtext einlesen ...", Glyph::LoadFromDiskette, false, 8, false,
-     &TForm1::BitBtn4, nullptr},
+     &TForm1::BitBtn4, &TForm1::BitBtn4Click},
     {"BitBtn6", 208, 328, 145, "Geheimtext löschen", Glyph::ClearText, false, 8, false,
      &TForm1::BitBtn6, &TForm1::BitBtn6Click},
     {"BitBtn5", 376, 328, 161, "Geheimtext speichern ...", Glyph::SaveToDiskette, true, 8, false,
-     &TForm1::BitBtn5, nullptr},
+     &TForm1::BitBtn5, &TForm1::BitBtn5Click},
     {"BitBtn13", 560, 328, 193, "entschlüsselten Klartext löschen", Glyph::ClearText, false, 8,
      false, &TForm1::BitBtn13, &TForm1::BitBtn13Click},
     {"BitBtn15", 16, 356, 129, "von vorn beginnen", Glyph::Restart, false, 8, false,
@@ -344,6 +345,23 @@ void MainWindow::SyncMarker() {
 }
 
 void MainWindow::Sync() { binder_->Sync(); }
+
+void MainWindow::ShowDriveDirectory(const QString& directory) {
+  // The learner sees where "drive A:" really is, to find the files again.
+  const struct {
+    const char* button;
+    const char* action;
+  } tips[] = {
+      {"BitBtn4", "Liest den Geheimtext aus der Datei GEHEIM.TXT von Laufwerk A: ein."},
+      {"BitBtn5", "Speichert den Geheimtext in der Datei GEHEIM.TXT auf Laufwerk A:."},
+      {"BitBtn17", "Liest den Klartext aus der Datei KLARTEXT.TXT von Laufwerk A: ein."},
+      {"BitBtn18", "Speichert den Klartext in der Datei KLARTEXT.TXT auf Laufwerk A:."},
+  };
+  for (const auto& tip : tips)
+    if (auto* button = findChild<QWidget*>(QString::fromLatin1(tip.button)))
+      button->setToolTip(U(tip.action) + QStringLiteral("\n") +
+                         U("Laufwerk A: ist der Ordner %1").arg(QDir::toNativeSeparators(directory)));
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

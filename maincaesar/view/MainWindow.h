@@ -21,6 +21,8 @@ class MainWindow : public QWidget {
 
   // Brings every widget up to date with TForm1.
   void Sync();
+  // Names the directory that stands for drive A: in the diskette buttons' tooltips.
+  void ShowDriveDirectory(const QString& directory);
   FormBinder& Binder() { return *binder_; }
 
  protected:

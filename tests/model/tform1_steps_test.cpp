@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "allgfunkt/PosixDrive.h"
 #include "maincaesar/model/TForm1.h"
 #include "tests/support/FakePlatform.h"
 #include "toolkit/model/Win1252.h"
@@ -49,7 +50,8 @@ class Steps : public testing::Test {
 
   CipherCore core;
   StepPlatform platform;
-  TForm1 form{core, platform};
+  PosixDrive driveA{"/nonexistent/Laufwerk-A", false};  // no diskette: nothing here saves
+  TForm1 form{core, platform, driveA};
 };
 
 TEST_F(Steps, HalloEncryptsToYR114AndDecryptsBack) {
@@ -262,7 +264,8 @@ TEST_F(Steps, EmptySourceForEveryKindOfStepAndRun) {
     SCOPED_TRACE(c.name);
     CipherCore core;
     FakePlatform platform;
-    TForm1 f{core, platform};
+    PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
+    TForm1 f{core, platform, driveA};
     f.FormCreate();
     f.FormShow();
     (f.*c.source).SetText("");
@@ -425,6 +428,11 @@ TEST(StepButtonTable, EveryHandlerEnablesAndDisablesAsDocumented) {
       {"BitBtn14Click", click(&TForm1::BitBtn14Click), "++...."},
       {"BitBtn15Click", click(&TForm1::BitBtn15Click), "...++."},
       {"BitBtn16Click", click(&TForm1::BitBtn16Click), "...++."},
+      // The diskette buttons, with every question left unanswered.
+      {"BitBtn4Click", click(&TForm1::BitBtn4Click), "...++."},
+      {"BitBtn5Click", click(&TForm1::BitBtn5Click), "......"},
+      {"BitBtn17Click", click(&TForm1::BitBtn17Click), "...++."},
+      {"BitBtn18Click", click(&TForm1::BitBtn18Click), "......"},
   };
   // clang-format on
   for (const Row& row : rows) {
@@ -432,7 +440,8 @@ TEST(StepButtonTable, EveryHandlerEnablesAndDisablesAsDocumented) {
       SCOPED_TRACE(std::string(row.name) + (start ? ", all enabled" : ", all disabled"));
       CipherCore core;
       FakePlatform platform;
-      TForm1 f{core, platform};
+      PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
+    TForm1 f{core, platform, driveA};
       f.FormCreate();
       f.FormShow();
       f.Edit1.SetText("HALLO");

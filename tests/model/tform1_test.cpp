@@ -2,6 +2,7 @@
 // restart buttons, the marker, the selection hiding and the analysis launchers.
 #include <gtest/gtest.h>
 
+#include "allgfunkt/PosixDrive.h"
 #include "maincaesar/model/TForm1.h"
 #include "tests/support/FakePlatform.h"
 #include "toolkit/model/Win1252.h"
@@ -43,7 +44,8 @@ class Workbench : public testing::Test {
 
   CipherCore core;
   FakePlatform platform;
-  TForm1 form{core, platform};
+  PosixDrive driveA{"/nonexistent/Laufwerk-A", false};  // no diskette: nothing here saves
+  TForm1 form{core, platform, driveA};
 };
 
 TEST_F(Workbench, StartsInTheDocumentedState) {

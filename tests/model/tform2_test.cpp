@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "allgfunkt/PosixDrive.h"
 #include "KAnalyse1/model/TForm2.h"
 #include "maincaesar/model/TForm1.h"
 #include "tests/support/FakePlatform.h"
@@ -81,7 +82,8 @@ TEST_F(AnalysisWindow, CreationSetsToleranceAndTheGridHeaders) {
 }
 
 TEST_F(AnalysisWindow, OpensFromTheMainWindowOnItsCiphertext) {
-  TForm1 form1(core, platform);
+  PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
+  TForm1 form1(core, platform, driveA);
   form1.FormCreate();
   form1.FormShow();
   form1.Edit3.SetText("yr114");

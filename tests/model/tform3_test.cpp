@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "allgfunkt/PosixDrive.h"
 #include "KAnalyse3/model/TForm3.h"
 #include "maincaesar/model/TForm1.h"
 #include "tests/support/FakePlatform.h"
@@ -59,7 +60,8 @@ class BruteForceWindow : public testing::Test {
   CipherCore core;
   FakePlatform platform;
   BruteForceState state;
-  TForm1 form1{core, platform};
+  PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
+  TForm1 form1{core, platform, driveA};
   TForm3 form3{state, core, platform};
   std::function<void()> insideDialog;
 };

@@ -1,0 +1,165 @@
+// TForm1: saving the ciphertext and the plaintext on drive A: and loading them
+// back, each as a one-line file, with the questions and messages around it.
+#include "maincaesar/model/TForm1.h"
+
+#include "allgfunkt/CheckDrive.h"
+#include "ciphercore/Upcase.h"
+#include "toolkit/model/Win1252.h"
+
+#include <utility>
+
+// The ciphertext and the plaintext are stored the same way; only these differ.
+// Texts are UTF-8 source literals.
+struct DisketteTwin {
+  const char* File;     // in the root of drive A:
+  Edit TForm1::*Field;  // the field saved and loaded
+  const char* SaveQuestion;
+  const char* LoadQuestion;
+  const char* OverwriteQuestion;
+  const char* Saved;
+  const char* Missing;
+  bool LoadRestartsEncryption;  // a new plaintext makes the old ciphertext meaningless
+};
+
+namespace {
+
+const DisketteTwin kCipherText{
+    "GEHEIM.TXT",
+    &TForm1::Edit3,
+    "Soll der Geheimtext jetzt auf\reiner Diskette gespeichert werden?",
+    "Soll der Geheimtext jetzt von\reiner Diskette eingelesen werden?",
+    "Soll der vorhandene Geheimtext\rauf der Diskette überschrieben werden?",
+    "Geheimtext auf Diskette gespeichert!",
+    "Es ist kein Geheimtext\rauf der Diskette vorhanden!",
+    false,
+};
+
+const DisketteTwin kPlainText{
+    "KLARTEXT.TXT",
+    &TForm1::Edit1,
+    "Soll der Klartext jetzt auf\reiner Diskette gespeichert werden?",
+    "Soll der Klartext jetzt von\reiner Diskette eingelesen werden?",
+    "Soll der vorhandene Klartext\rauf der Diskette überschrieben werden?",
+    "Klartext auf Diskette gespeichert!",
+    "Es ist kein Klartext\rauf der Diskette vorhanden!",
+    true,
+};
+
+constexpr char kDriveLetter = 'A';
+
+}  // namespace
+
+void TForm1::BitBtn5Click() {  // "Geheimtext speichern ..."
+  SaveClick(kCipherText);
+}
+void TForm1::BitBtn18Click() {  // "Klartext speichern ..."
+  SaveClick(kPlainText);
+}
+void TForm1::BitBtn4Click() {  // "Geheimtext einlesen ..."
+  LoadClick(kCipherText);
+}
+void TForm1::BitBtn17Click() {  // "Klartext einlesen ..."
+  LoadClick(kPlainText);
+}
+
+FileResult TForm1::SaveCipherText() {
+  return SaveText(kCipherText);
+}
+FileResult TForm1::SavePlainText() {
+  return SaveText(kPlainText);
+}
+FileResult TForm1::LoadCipherText() {
+  return LoadText(kCipherText);
+}
+FileResult TForm1::LoadPlainText() {
+  return LoadText(kPlainText);
+}
+
+DiskettePrompt TForm1::PromptForDiskette() {
+  const MessageAnswer answer = platform_.ShowMessage(
+      MessageKind::Confirmation,
+      W("Bitte eine Diskette in das Laufwerk A: einlegen!\rDanach dann bei \"OK\" bestätigen!"),
+      MessageButtons::OkCancel);
+  if (answer != MessageAnswer::Ok) return DiskettePrompt::Cancelled;
+  return CheckDrive(driveA_, kDriveLetter, false, platform_) ? DiskettePrompt::Ready
+                                                             : DiskettePrompt::NotReady;
+}
+
+void TForm1::SaveClick(const DisketteTwin& twin) {
+  Edit& field = this->*twin.Field;
+  // The learner sees the upper-cased text before deciding, and keeps it whatever the answer.
+  field.SetText(UpcaseText(field.Text()));
+  if (platform_.ShowMessage(MessageKind::Confirmation, W(twin.SaveQuestion),
+                            MessageButtons::YesNo) != MessageAnswer::Yes)
+    return;
+  DiskettePrompt prompt;
+  do prompt = PromptForDiskette();
+  while (prompt == DiskettePrompt::NotReady);
+  if (prompt == DiskettePrompt::Ready) Succeeded(SaveText(twin));
+}
+
+void TForm1::LoadClick(const DisketteTwin& twin) {
+  DiskettePrompt prompt = DiskettePrompt::Cancelled;
+  if (platform_.ShowMessage(MessageKind::Confirmation, W(twin.LoadQuestion),
+                            MessageButtons::YesNo) == MessageAnswer::Yes) {
+    do prompt = PromptForDiskette();
+    while (prompt == DiskettePrompt::NotReady);
+  }
+  if (prompt == DiskettePrompt::Ready) {
+    Edit1.SetText({});
+    // The load's own messages (no diskette, no file) do not end the handler, so
+    // a missing ciphertext still leaves the plaintext and deciphered text empty;
+    // an input/output error does end it.
+    if (!Succeeded(LoadText(twin))) return;
+    if (twin.LoadRestartsEncryption) {
+      Edit3.SetText({});
+      State.EncPos = 1;
+    }
+    Edit5.SetText({});
+    State.DecPos = 1;
+  }
+  BitBtn7.Enabled = true;
+  BitBtn8.Enabled = true;
+  Edit& field = this->*twin.Field;
+  field.SetText(UpcaseText(field.Text()));
+}
+
+FileResult TForm1::SaveText(const DisketteTwin& twin) {
+  if (!CheckDrive(driveA_, kDriveLetter, false, platform_)) {
+    platform_.ShowMessage(MessageKind::Error, "Problem beim Speichern aufgetreten!",
+                          MessageButtons::Ok);
+    return {};
+  }
+  if (driveA_.FileExists(twin.File) &&
+      platform_.ShowMessage(MessageKind::Confirmation, W(twin.OverwriteQuestion),
+                            MessageButtons::YesNo) == MessageAnswer::No)
+    return {};
+  if (const FileResult written = driveA_.WriteLine(twin.File, (this->*twin.Field).Text());
+      !written.Ok())
+    return written;
+  platform_.ShowMessage(MessageKind::Information, W(twin.Saved), MessageButtons::Ok);
+  return {};
+}
+
+FileResult TForm1::LoadText(const DisketteTwin& twin) {
+  if (!CheckDrive(driveA_, kDriveLetter, false, platform_)) {
+    platform_.ShowMessage(MessageKind::Error, "Problem beim Lesen von Diskette aufgetreten!",
+                          MessageButtons::Ok);
+    return {};
+  }
+  if (!driveA_.FileExists(twin.File)) {
+    platform_.ShowMessage(MessageKind::Error, W(twin.Missing), MessageButtons::Ok);
+    return {};
+  }
+  FirstLine line = driveA_.ReadFirstLine(twin.File, kMaxFieldLength);
+  // The field is filled before the file is closed, so a failure to close still
+  // leaves the text in the field.
+  if (line.Text) (this->*twin.Field).SetText(std::move(*line.Text));
+  return line.Result;
+}
+
+bool TForm1::Succeeded(const FileResult& result) {
+  if (result.Ok()) return true;
+  platform_.ShowMessage(MessageKind::Error, FileErrorText(result), MessageButtons::Ok);
+  return false;
+}
