@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +16,7 @@
 #include <memory>
 
 #include "app/Program.h"
+#include "tests/support/Typing.h"
 #include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/UpDownWidget.h"
@@ -145,10 +145,7 @@ TEST_F(MainWindowTest, AnalysisWithoutCiphertextShowsTheErrorBox) {
 TEST_F(MainWindowTest, FieldsTakeOnlyWhatWindows1252HoldsAndUpTo65535Characters) {
   auto* ciphertext = Find<QLineEdit>("Edit3");
   EXPECT_EQ(ciphertext->maxLength(), 65535);
-  for (const QChar ch : QString::fromUtf8("ä€Ω")) {  // Ω is not in the code page: refused
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(ciphertext, &press);
-  }
+  TypeText(ciphertext, QString::fromUtf8("ä€Ω"));  // Ω is not in the code page: refused
   EXPECT_EQ(ciphertext->text(), QString::fromUtf8("ä€"));
   EXPECT_EQ(program->form1.Edit3.Text(), "\xE4\x80");
 }

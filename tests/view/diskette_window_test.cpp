@@ -1,0 +1,134 @@
+// Saving and loading through the real buttons, with the real message boxes
+// answered as a learner would, on a drive A: that is a temporary folder.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <memory>
+
+#include "app/Program.h"
+#include "tests/support/Typing.h"
+
+namespace {
+
+// Clicks, in every message box that comes up, the next button of a script,
+// and writes down what each box said.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(std::deque<const char*> buttons) : buttons_(std::move(buttons)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+    timer_.start();
+  }
+  QStringList Seen;
+
+ private:
+  void AnswerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || buttons_.empty()) return;
+    Seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+    const QString wanted = QString::fromUtf8(buttons_.front());
+    buttons_.pop_front();
+    for (QAbstractButton* button : box->buttons())
+      if (button->text() == wanted) return button->click();
+    ADD_FAILURE() << "no button " << qPrintable(wanted) << " in " << qPrintable(box->text());
+    box->reject();
+  }
+  std::deque<const char*> buttons_;
+  QTimer timer_;
+};
+
+class DisketteWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(drive.isValid());
+    qputenv("CHIFFRARIUM_LAUFWERK_A", drive.path().toLocal8Bit());
+    program = std::make_unique<Program>();
+    program->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->window1));
+  }
+  void TearDown() override { qunsetenv("CHIFFRARIUM_LAUFWERK_A"); }
+
+  QLineEdit* Field(const char* name) {
+    return program->window1.findChild<QLineEdit*>(QString::fromLatin1(name));
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(program->window1.findChild<QWidget*>(QString::fromLatin1(button)),
+                      Qt::LeftButton);
+  }
+  QByteArray FileBytes(const char* name) {
+    QFile file(drive.filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+
+  QTemporaryDir drive;
+  std::unique_ptr<Program> program;
+};
+
+TEST_F(DisketteWindowTest, SavesAndLoadsThePlaintext) {
+  QTest::keyClicks(Field("Edit1"), QStringLiteral("hallo welt"));
+  {
+    BoxAnswerer answers({"&Ja", "OK", "OK"});
+    Click("BitBtn18");  // "Klartext speichern ..."
+    EXPECT_EQ(answers.Seen,
+              QStringList({QString::fromUtf8("Bestätigung: Soll der Klartext jetzt auf\neiner "
+                                             "Diskette gespeichert werden?"),
+                           QString::fromUtf8("Bestätigung: Bitte eine Diskette in das Laufwerk "
+                                             "A: einlegen!\nDanach dann bei \"OK\" bestätigen!"),
+                           QStringLiteral("Information: Klartext auf Diskette gespeichert!")}));
+  }
+  EXPECT_EQ(Field("Edit1")->text(), QStringLiteral("HALLO WELT"));
+  EXPECT_EQ(FileBytes("KLARTEXT.TXT"), QByteArray("HALLO WELT\r\n"));
+
+  Click("BitBtn16");  // "Klartext löschen"
+  {
+    BoxAnswerer answers({"&Ja", "OK"});
+    Click("BitBtn17");  // "Klartext einlesen ..."
+    EXPECT_EQ(answers.Seen.size(), 2);
+  }
+  EXPECT_EQ(Field("Edit1")->text(), QStringLiteral("HALLO WELT"));
+}
+
+TEST_F(DisketteWindowTest, NoToTheOverwriteQuestionLeavesTheFile) {
+  TypeText(Field("Edit3"), QString::fromUtf8("yr114 äß"));
+  {
+    BoxAnswerer answers({"&Ja", "OK", "OK"});
+    Click("BitBtn5");  // "Geheimtext speichern ..."
+  }
+  EXPECT_EQ(FileBytes("GEHEIM.TXT"), QByteArray("YR114 \xC4\xDF\r\n"));  // Windows-1252
+  Field("Edit3")->clear();
+  QTest::keyClicks(Field("Edit3"), QStringLiteral("anders"));
+  {
+    BoxAnswerer answers({"&Ja", "OK", "&Nein"});
+    Click("BitBtn5");
+    ASSERT_EQ(answers.Seen.size(), 3);
+    EXPECT_EQ(answers.Seen[2], QString::fromUtf8("Bestätigung: Soll der vorhandene Geheimtext\nauf "
+                                                 "der Diskette überschrieben werden?"));
+  }
+  EXPECT_EQ(FileBytes("GEHEIM.TXT"), QByteArray("YR114 \xC4\xDF\r\n"));
+  EXPECT_EQ(Field("Edit3")->text(), QStringLiteral("ANDERS"));  // upper-cased before the question
+
+  {
+    BoxAnswerer answers({"&Ja", "OK"});
+    Click("BitBtn4");  // "Geheimtext einlesen ..."
+  }
+  EXPECT_EQ(Field("Edit3")->text(), QString::fromUtf8("YR114 Äß"));
+}
+
+TEST_F(DisketteWindowTest, TooltipsNameTheFolderOfDriveA) {
+  for (const char* button : {"BitBtn4", "BitBtn5", "BitBtn17", "BitBtn18"})
+    EXPECT_TRUE(program->window1.findChild<QWidget*>(QString::fromLatin1(button))
+                    ->toolTip()
+                    .contains(drive.path()))
+        << button;
+}
+
+}  // namespace
