@@ -447,6 +447,10 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
   MoveCurrent(cell, extend);
 }
 
+QLineEdit* GridWidget::Editor() const {
+  return editor_ && editor_->isVisible() ? editor_ : nullptr;
+}
+
 void GridWidget::OpenEditor(const QString* replaceWith) {
   const GridCoord cell = model_.Current();
   if (!IsEditable(cell)) return;
