@@ -218,7 +218,7 @@ void BruteForceWindow::EndWhenModalResultSet() {
 
 void BruteForceWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  // TForm3 keeps the window at its minimum size; Qt's minimum size already
+  // TForm3 snaps a window below its minimum back up; Qt's minimum size already
   // stops the frame there, so this only matters where a window manager ignores it.
   form_.Width = width() + kFrameWidth;
   form_.Height = height() + kFrameHeight;
