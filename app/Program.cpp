@@ -27,11 +27,9 @@ Program::Program() : driveRoot(DriveARoot()) {
   form2.setObjectName(QStringLiteral("Form2"));
   form2.setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
   form2.resize(603, 408);
-  form3.setObjectName(QStringLiteral("Form3"));
-  form3.setWindowTitle(QStringLiteral("Brachiale Kryptoanalyse (Brute Force)"));
-  form3.resize(611, 415);
+  window3.Create();
   platform.SetModalShower(ModalForm::Form2, [this] { form2.exec(); });
-  platform.SetModalShower(ModalForm::Form3, [this] { form3.exec(); });
+  platform.SetModalShower(ModalForm::Form3, [this] { window3.ShowModal(); });
   platform.AddRedrawHook([this] { window1.Sync(); });
 }
 

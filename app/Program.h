@@ -6,6 +6,9 @@
 
 #include <QDialog>
 
+#include "KAnalyse3/model/BruteForce.h"
+#include "KAnalyse3/model/TForm3.h"
+#include "KAnalyse3/view/BruteForceWindow.h"
 #include "allgfunkt/PosixDrive.h"
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
@@ -26,7 +29,9 @@ class Program {
   TForm1 form1{core, platform, driveA};
   MainWindow window1{form1};
   QDialog form2;  // "Kryptoanalyse -- Einzelzeichen"
-  QDialog form3;  // "Brachiale Kryptoanalyse (Brute Force)"
+  BruteForceState bruteForce;
+  TForm3 form3{bruteForce, core, platform};
+  BruteForceWindow window3{form3, &window1};  // "Brachiale Kryptoanalyse (Brute Force)"
 };
 
 // Loads Qt's own German texts (context menus, standard buttons) whatever the

@@ -3,14 +3,18 @@
 // window as a PNG file in the folder given on the command line.
 //
 //   QT_QPA_PLATFORM=offscreen chiffrarium-screenshots docs
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
 #include "app/Program.h"
+#include "toolkit/model/Win1252.h"
+#include "toolkit/view/GridWidget.h"
 
 namespace {
 
@@ -18,6 +22,38 @@ bool Save(QWidget& window, const QDir& folder, const char* name) {
   const QString path = folder.filePath(QString::fromLatin1(name));
   const bool ok = window.grab().save(path);
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+  return ok;
+}
+
+void Click(QWidget& window, const char* name) {
+  auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+  if (button) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The brute-force window on a German text enciphered with the extended
+// alphabet, sorted by score: the readable row stands on top.
+bool SaveBruteForce(Program& program, const QDir& folder) {
+  program.form1.Edit1.SetText(
+      W("Die Klasse 9b besucht morgen das Museum für Naturkunde. Dort zeigt Frau Weber den "
+        "Schülern, wie man eine geheime Nachricht mit der Cäsar-Verschiebung verschlüsselt. Wer "
+        "den Schlüssel nicht kennt, muss alle Verschiebungen ausprobieren; mit dem Rechner dauert "
+        "das nur einen Augenblick."));
+  program.window1.Sync();
+  Click(program.window1, "RadioGroup1Item3");  // "erweiterte Zeichenliste", 60 characters
+  Click(program.window1, "BitBtn3");           // "alles verschlüsseln"
+  bool ok = false;
+  QTimer::singleShot(0, &program.window3, [&] {
+    if (QTest::qWaitForWindowExposed(&program.window3)) {
+      Click(program.window3, "BitBtn2");  // sort by "dt. Wörter"
+      // The learner picks the row that reads as German.
+      GridWidget& grid = program.window3.Grid();
+      QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(2, 1).center());
+      QTest::qWait(50);
+      ok = Save(program.window3, folder, "brute-force.png");
+    }
+    Click(program.window3, "BitBtn1");  // "Beenden"
+  });
+  Click(program.window1, "BitBtn12");  // "brachiale Kryptoanalyse (Brute Force)"
   return ok;
 }
 
@@ -35,5 +71,6 @@ int main(int argc, char** argv) {
   program.Show();
   QTest::qWait(50);
   bool ok = Save(program.window1, folder, "hauptfenster-start.png");
+  ok = SaveBruteForce(program, folder) && ok;
   return ok ? 0 : 1;
 }

@@ -294,6 +294,9 @@ void GridWidget::PaintCell(QPainter& painter, int col, int row, const QRect& rec
     option.initFrom(this);
     option.rect = rect;
     option.backgroundColor = pal.color(highlighted ? QPalette::Highlight : QPalette::Base);
+    // Styles draw the rectangle only after keyboard navigation; without it a
+    // cell clicked with the mouse would show no sign of being the current one.
+    option.state |= QStyle::State_KeyboardFocusChange;
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
   }
 }
@@ -445,6 +448,10 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
     }
   }
   MoveCurrent(cell, extend);
+}
+
+QLineEdit* GridWidget::Editor() const {
+  return editor_ && editor_->isVisible() ? editor_ : nullptr;
 }
 
 void GridWidget::OpenEditor(const QString* replaceWith) {
