@@ -1,13 +1,14 @@
-# Chiffrarium: `make run` starts the program, `make test` runs every test.
-# Both first install what a fresh Debian machine lacks, then build.
+# Chiffrarium: `make run` starts the program, `make test` runs every test,
+# `make package` builds the Debian package. Each first installs what a fresh
+# Debian machine lacks, then builds.
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
-            fonts-liberation fonts-wine
+            fonts-liberation fonts-wine librsvg2-bin desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: run test build deps bench screenshots clean
+.PHONY: run test build deps bench screenshots package clean
 
 run: build
 	./$(BUILD_DIR)/app/chiffrarium
@@ -35,6 +36,10 @@ bench: build
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/app/chiffrarium-screenshots docs
+
+# build/chiffrarium_<version>_<arch>.deb, for `apt-get install ./build/chiffrarium_*.deb`.
+package: build
+	cmake --build --preset $(PRESET) --target package
 
 clean:
 	rm -rf build build-asan

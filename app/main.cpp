@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Wayland docks find the installed menu entry and its icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.chiffrarium.Chiffrarium"));
   InstallGermanEnvironment();
   Program program;
   program.Show();
