@@ -36,9 +36,48 @@ QMessageBox::Icon IconOf(MessageKind kind) {
   return QMessageBox::NoIcon;
 }
 
-}  // namespace
+// Swallows the user's clicks, keys and wheel turns, wherever they come from,
+// for as long as it lives. Painting, timers and the window system's requests
+// (closing, uncovering) go on.
+class InputSwallower : public QObject {
+ public:
+  InputSwallower() { qApp->installEventFilter(this); }
+  ~InputSwallower() override { qApp->removeEventFilter(this); }
 
-QtPlatform::QtPlatform() { sinceRedraw_.start(); }
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::NonClientAreaMouseButtonPress:
+      case QEvent::NonClientAreaMouseButtonRelease:
+      case QEvent::NonClientAreaMouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::InputMethod:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::TabletPress:
+      case QEvent::TabletMove:
+      case QEvent::TabletRelease:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
+}  // namespace
 
 MessageAnswer QtPlatform::ShowMessage(MessageKind kind, const std::string& text,
                                       MessageButtons buttons) {
@@ -76,23 +115,41 @@ void QtPlatform::ShowModal(ModalForm form) {
 }
 
 void QtPlatform::RedrawNow() {
-  if (sinceRedraw_.elapsed() < kFrameMs) return;
+  if (sinceRedraw_.isValid() && sinceRedraw_.elapsed() < kFrameMs) {
+    redrawDropped_ = true;
+    return;
+  }
+  Redraw();
+}
+
+void QtPlatform::Redraw() {
+  redrawDropped_ = false;
   for (const auto& hook : redrawHooks_) hook();
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->isVisible()) window->repaint();
-  sinceRedraw_.restart();
+  // Paints only what the hooks changed: a field holding tens of thousands of
+  // characters takes milliseconds to draw, so an unchanged one is left alone.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible()) continue;
+    QEvent paintDirtyNow(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &paintDirtyNow);
+  }
+  sinceRedraw_.start();
 }
 
 void QtPlatform::Pause(int milliseconds) {
-  // The windows go on painting (when uncovered, say); clicks and keys wait
-  // until the handler is done.
+  // The learner watches the last step for the whole pause, also when its
+  // redraw came too soon after the one before and was left out.
+  if (redrawDropped_) Redraw();
+  // The windows go on painting (when uncovered, say) and timers fire, but
+  // clicks and keys are swallowed rather than kept for later: a click meant
+  // for the middle of a run must not act once the run is over.
+  InputSwallower swallower;
   QEventLoop loop;
   QTimer timer;
   timer.setTimerType(Qt::PreciseTimer);
   timer.setSingleShot(true);
   QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
   timer.start(milliseconds);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  loop.exec();
 }
 
 char QtPlatform::DecimalSeparator() const {

@@ -12,8 +12,6 @@
 
 class QtPlatform : public Platform {
  public:
-  QtPlatform();
-
   MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                             MessageButtons buttons) override;
   void ShowModal(ModalForm form) override;
@@ -27,7 +25,11 @@ class QtPlatform : public Platform {
   void AddRedrawHook(std::function<void()> hook);
 
  private:
+  // Runs the hooks and paints what they changed, now.
+  void Redraw();
+
   std::map<ModalForm, std::function<void()>> showers_;
   std::vector<std::function<void()>> redrawHooks_;
-  QElapsedTimer sinceRedraw_;
+  QElapsedTimer sinceRedraw_;  // invalid until the first redraw
+  bool redrawDropped_ = false;  // a redraw came within a frame of the last one
 };
