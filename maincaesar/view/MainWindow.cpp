@@ -377,7 +377,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!closeWanted_) {
       closeWanted_ = true;
-      binder_->WhenIdle([this] { close(); });
+      binder_->WhenIdle([this] {
+        closeWanted_ = false;
+        close();
+      });
     }
     return;
   }
