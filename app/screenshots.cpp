@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +29,18 @@ bool Save(QWidget& window, const QDir& folder, const char* name) {
 void Click(QWidget& window, const char* name) {
   auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
   if (button) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The main window after three single steps on a word typed in lower case: the
+// plaintext upper-cased, the marker under the third character, its table
+// column highlighted.
+bool SaveSteps(Program& program, const QDir& folder) {
+  auto* plaintext = program.window1.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+  QTest::mouseClick(plaintext, Qt::LeftButton);
+  QTest::keyClicks(plaintext, QStringLiteral("geheimnis"));
+  for (int i = 0; i < 3; ++i) Click(program.window1, "BitBtn1");  // "ein Zeichen verschlüsseln"
+  QTest::qWait(50);
+  return Save(program.window1, folder, "hauptfenster-schritte.png");
 }
 
 // The brute-force window on a German text enciphered with the extended
@@ -71,6 +84,7 @@ int main(int argc, char** argv) {
   program.Show();
   QTest::qWait(50);
   bool ok = Save(program.window1, folder, "hauptfenster-start.png");
+  ok = SaveSteps(program, folder) && ok;
   ok = SaveBruteForce(program, folder) && ok;
   return ok ? 0 : 1;
 }
