@@ -292,7 +292,9 @@ void MainWindow::BuildButtons() {
     button->SetSpacing(spec.spacing);
     if (spec.bold) button->setFont(MakeFont(kSansSerif, 11, true));
     FormBinder::Handler onClick;
-    if (spec.handler) onClick = [this, handler = spec.handler] { (form_.*handler)(); };
+    // Captures the model itself: GCC 12's vptr check misreads a member reached
+    // through a captured this next to a member-pointer capture.
+    if (spec.handler) onClick = [&form = form_, handler = spec.handler] { (form.*handler)(); };
     binder_->BindButton(form_.*spec.model, button, onClick);
   }
 }
