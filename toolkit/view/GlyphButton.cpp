@@ -17,6 +17,11 @@ GlyphButton::GlyphButton(const QString& caption, const QIcon& glyph, QWidget* pa
 QRect GlyphButton::GlyphRect() const {
   if (icon().isNull()) return {};
   const int y = (height() - kGlyphSize) / 2;
+  if (margin_ < 0) {
+    const int textWidth = text().isEmpty() ? 0 : spacing_ + fontMetrics().horizontalAdvance(text());
+    const int left = (width() - kGlyphSize - textWidth) / 2;
+    return QRect(side_ == Side::Left ? left : left + textWidth, y, kGlyphSize, kGlyphSize);
+  }
   const int x = side_ == Side::Left ? margin_ : width() - margin_ - kGlyphSize;
   return QRect(x, y, kGlyphSize, kGlyphSize);
 }

@@ -16,7 +16,9 @@ class GlyphButton : public QPushButton {
   GlyphButton(const QString& caption, const QIcon& glyph, QWidget* parent = nullptr);
 
   void SetGlyphSide(Side side) { side_ = side; update(); }
-  void SetMargin(int margin) { margin_ = margin; update(); }    // edge to glyph
+  // Edge to glyph; a negative margin centres glyph and caption together, so a
+  // button without a caption shows its glyph in the middle.
+  void SetMargin(int margin) { margin_ = margin; update(); }
   void SetSpacing(int spacing) { spacing_ = spacing; update(); }  // glyph to caption
 
   // Where the glyph is drawn, in widget coordinates (for tests).

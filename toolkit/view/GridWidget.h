@@ -32,6 +32,9 @@ class GridWidget : public QAbstractScrollArea {
 
   GridWidget(StringGrid& model, Options options, QWidget* parent = nullptr);
 
+  // The cells this grid shows.
+  const StringGrid& Model() const { return model_; }
+
   void SetDefaultColWidth(int width);
   void SetColWidth(int col, int width);
   int ColWidth(int col) const;
