@@ -19,6 +19,10 @@ TForm2::TForm2(FrequencyAnalysis& analysis, CipherCore& core, Platform& platform
   Edit1.ReadOnly = true;
   UpDown1.Min = 0;
   UpDown1.Max = kMaxTolerance;
+  // Like any new grid, the table starts with its first cell below and right of
+  // the headers as the current cell, shown highlighted while another control
+  // has the focus.
+  StringGrid1.SetCurrent({1, 1});
   Edit2.ReadOnly = true;
   Edit3.ReadOnly = true;
   // Edit4 and Edit5 stay editable; whatever the learner types there is
