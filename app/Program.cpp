@@ -24,11 +24,10 @@ DriveRoot DriveARoot() {
 Program::Program() : driveRoot(DriveARoot()) {
   form1.FormCreate();
   window1.ShowDriveDirectory(QString::fromStdString(driveRoot.Directory));
-  form2.setObjectName(QStringLiteral("Form2"));
-  form2.setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
-  form2.resize(603, 408);
+  form2.FormCreate();
+  window2.Sync();
   window3.Create();
-  platform.SetModalShower(ModalForm::Form2, [this] { form2.exec(); });
+  platform.SetModalShower(ModalForm::Form2, [this] { window2.ShowModal(); });
   platform.SetModalShower(ModalForm::Form3, [this] { window3.ShowModal(); });
   platform.AddRedrawHook([this] { window1.Sync(); });
 }

@@ -4,8 +4,9 @@
 // model, then the two analysis windows. main() builds one; window tests, the
 // screenshot tool and the benchmark build their own.
 
-#include <QDialog>
-
+#include "KAnalyse1/model/FrequencyAnalysis.h"
+#include "KAnalyse1/model/TForm2.h"
+#include "KAnalyse1/view/AnalyseWindow.h"
 #include "KAnalyse3/model/BruteForce.h"
 #include "KAnalyse3/model/TForm3.h"
 #include "KAnalyse3/view/BruteForceWindow.h"
@@ -28,7 +29,9 @@ class Program {
   PosixDrive driveA{driveRoot.Directory, driveRoot.CreateWhenMissing};
   TForm1 form1{core, platform, driveA};
   MainWindow window1{form1};
-  QDialog form2;  // "Kryptoanalyse -- Einzelzeichen"
+  FrequencyAnalysis frequency;  // AnalyseTable and Tolerance
+  TForm2 form2{frequency, core, platform};
+  AnalyseWindow window2{form2, &window1};  // "Kryptoanalyse -- Einzelzeichen"
   BruteForceState bruteForce;
   TForm3 form3{bruteForce, core, platform};
   BruteForceWindow window3{form3, &window1};  // "Brachiale Kryptoanalyse (Brute Force)"

@@ -1,0 +1,308 @@
+#include "KAnalyse1/view/AnalyseWindow.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <array>
+
+#include "KAnalyse1/model/TForm2.h"
+#include "toolkit/view/Fonts.h"
+#include "toolkit/view/FormBinder.h"
+#include "toolkit/view/GlyphButton.h"
+#include "toolkit/view/Glyphs.h"
+#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/UpDownWidget.h"
+
+namespace {
+
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+enum class Look { Plain, Bold, Large };
+
+constexpr int kLeft = 1;
+constexpr int kTop = 2;
+constexpr int kRight = 4;
+constexpr int kBottom = 8;
+constexpr int kTopLeft = kLeft | kTop;
+constexpr int kTopRight = kTop | kRight;
+constexpr int kBottomLeft = kLeft | kBottom;
+constexpr int kBottomRight = kRight | kBottom;
+constexpr int kAllSides = kLeft | kTop | kRight | kBottom;
+
+struct LabelSpec {
+  const char* name;
+  int x, y, w, h;
+  int room;  // width up to the next control on the right, less one pixel
+  int anchors;
+  const char* caption;
+  Look look;
+};
+
+const LabelSpec kLabels[] = {
+    {"Label6", 88, 8, 243, 13, 247, kTopLeft,
+     "Analyse beruht auf dem eingestellten Alphabet  mit: ", Look::Plain},
+    {"Label7", 384, 8, 39, 13, 219, kTopLeft, "Zeichen", Look::Plain},
+    {"Label1", 384, 24, 96, 13, 103, kTopRight, "Bewertungstoleranz:", Look::Plain},
+    {"Label2", 488, 20, 42, 20, 47, kTopRight, "+/- %", Look::Large},
+    {"Label3", 16, 364, 187, 13, 199, kBottomLeft, "empfohlene Cäsar-Verschiebung:", Look::Bold},
+    {"Label5", 256, 364, 45, 13, 47, kBottomLeft, "ev. auch:", Look::Plain},
+    {"Label4", 16, 378, 196, 13, 199, kBottomLeft, "(aus Häufigkeitsmuster-Vergleich ermittelt)",
+     Look::Plain},
+    {"Label8", 72, 392, 135, 13, 143, kBottomLeft, "Summe der Fehler-Quadrate:", Look::Plain},
+};
+
+struct FieldSpec {
+  const char* name;
+  int x, y, w, h;
+  int anchors;
+  Edit TForm2::*model;
+  bool bold;
+  bool buttonFace;  // background in the window colour instead of white
+};
+
+const FieldSpec kFields[] = {
+    {"Edit6", 336, 4, 41, 21, kTopLeft, &TForm2::Edit6, false, false},
+    {"Edit1", 536, 18, 33, 21, kTopRight, &TForm2::Edit1, false, false},
+    {"Edit2", 216, 360, 33, 21, kBottomLeft, &TForm2::Edit2, true, false},
+    {"Edit3", 304, 360, 97, 21, kBottomLeft, &TForm2::Edit3, false, true},
+    {"Edit4", 216, 384, 73, 21, kBottomLeft, &TForm2::Edit4, false, false},
+    {"Edit5", 304, 384, 177, 21, kBottomLeft, &TForm2::Edit5, false, false},
+};
+
+// The grid's columns: "Geheim-Zeichen", "Anzahl", "Häufigkeit [%]",
+// "erwart. Häufigkt.[%]", the matching characters and the matching shifts.
+// Together wider than the grid, which therefore scrolls sideways.
+constexpr std::array kColumnWidths = {90, 45, 75, 100, 300, 300};
+constexpr int kRowHeight = 18;
+
+// The keyboard walks the controls in this order; "Beenden" comes first and so
+// has the focus when the window opens.
+constexpr std::array kTabOrder = {"BitBtn1", "StringGrid1", "Edit1", "UpDown1",
+                                  "BitBtn2", "BitBtn3",     "Edit2", "Edit3",
+                                  "Edit4",   "Edit5",       "Edit6"};
+
+}  // namespace
+
+AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
+    : QDialog(owner), form_(form), owner_(owner), binder_(new FormBinder(this)) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
+  // A sizeable frame with the system menu; no context-help button.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(DefaultWindowFont());
+  setBackgroundRole(QPalette::Button);
+  setAutoFillBackground(true);
+  // TForm2 snaps a smaller frame back in FormResize; the minimum size keeps the
+  // frame from being dragged smaller in the first place where the window
+  // manager honours it.
+  setMinimumSize(kClientWidth, kClientHeight);
+  resize(form_.Width - kFrameWidth, form_.Height - kFrameHeight);
+
+  BuildLabels();
+  BuildFields();
+  BuildGrid();
+  BuildButtons();
+  SetTabOrder();
+  ApplyAnchors();
+}
+
+void AnalyseWindow::Place(QWidget* widget, QRect designed, int anchors) {
+  widget->setGeometry(designed);
+  placements_.push_back({widget, designed, anchors});
+}
+
+void AnalyseWindow::BuildLabels() {
+  for (const LabelSpec& spec : kLabels) {
+    auto* label = new QLabel(U(spec.caption), this);
+    label->setObjectName(QString::fromLatin1(spec.name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    switch (spec.look) {
+      case Look::Plain:
+        break;
+      case Look::Bold:
+        label->setFont(MakeFont(kSansSerif, 11, true));
+        break;
+      case Look::Large:
+        label->setFont(MakeFont(kSansSerif, 16, true));
+        break;
+    }
+    // Labels size themselves to their text. Where a substitute font runs wider
+    // than the one the layout was measured in (Tahoma Bold for "+/- %"), the
+    // text grows to the right, and where it would still reach the next control
+    // it is condensed to fit rather than hidden under that control.
+    int width = std::max(spec.w, label->fontMetrics().horizontalAdvance(label->text()));
+    if (width > spec.room) {
+      QFont condensed = label->font();
+      condensed.setStretch(spec.room * 100 / width);
+      label->setFont(condensed);
+      width = spec.room;
+    }
+    Place(label, {spec.x, spec.y, width, spec.h}, spec.anchors);
+  }
+}
+
+void AnalyseWindow::BuildFields() {
+  for (const FieldSpec& spec : kFields) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(spec.name));
+    edit->setFont(MakeFont(kSansSerif, 11, spec.bold));
+    if (spec.buttonFace) {
+      QPalette palette = edit->palette();
+      palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+      edit->setPalette(palette);
+    }
+    Place(edit, {spec.x, spec.y, spec.w, spec.h}, spec.anchors);
+    binder_->BindEdit(form_.*spec.model, edit);
+  }
+
+  // The spinner is not coupled to Edit1: UpDown1Click writes the tolerance there.
+  auto* upDown = new UpDownWidget(this);
+  upDown->setObjectName(QStringLiteral("UpDown1"));
+  Place(upDown, {568, 12, 25, 33}, kTopRight);
+  binder_->BindUpDown(form_.UpDown1, upDown, Bound(&TForm2::UpDown1Click));
+}
+
+void AnalyseWindow::BuildGrid() {
+  GridWidget::Options options;
+  options.Editing = false;
+  options.RangeSelect = true;
+  options.ColSizing = true;
+  auto* grid = new GridWidget(form_.StringGrid1, options, this);
+  grid->setObjectName(QStringLiteral("StringGrid1"));
+  for (int col = 0; col < static_cast<int>(kColumnWidths.size()); ++col)
+    grid->SetColWidth(col, kColumnWidths[col]);
+  grid->SetRowHeight(kRowHeight);
+  Place(grid, {8, 48, 585, 305}, kAllSides);
+  binder_->BindGrid(form_.StringGrid1, grid);
+}
+
+void AnalyseWindow::BuildButtons() {
+  // The sort buttons carry no caption: a black triangle, grey while disabled,
+  // and a tooltip that says what they sort by.
+  auto sortButton = [this](const char* name, QRect geometry, const char* hint,
+                           Button TForm2::*model, void (TForm2::*handler)()) {
+    auto* button = new GlyphButton(QString(), GlyphIcon(Glyph::SortDown), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(U(hint));
+    button->SetMargin(-1);  // no caption: the triangle sits in the middle
+    Place(button, geometry, kTopLeft);
+    binder_->BindButton(form_.*model, button, Bound(handler));
+  };
+  sortButton("BitBtn2", {32, 24, 41, 25}, "nach Zeichen sortieren", &TForm2::BitBtn2,
+             &TForm2::BitBtn2Click);
+  sortButton("BitBtn3", {104, 24, 41, 25}, "nach Häuffigkeit sortieren", &TForm2::BitBtn3,
+             &TForm2::BitBtn3Click);
+
+  auto* close = new QPushButton(QStringLiteral("Beenden"), this);
+  close->setObjectName(QStringLiteral("BitBtn1"));
+  Place(close, {488, 376, 97, 25}, kBottomRight);
+  binder_->BindButton(form_.BitBtn1, close, Bound(&TForm2::BitBtn1Click));
+}
+
+void AnalyseWindow::SetTabOrder() {
+  QWidget* previous = nullptr;
+  for (const char* name : kTabOrder) {
+    QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+  findChild<QWidget*>(QString::fromLatin1(kTabOrder.front()))->setFocus(Qt::OtherFocusReason);
+}
+
+void AnalyseWindow::ApplyAnchors() {
+  // Anchored to both opposite edges a control grows with the window; anchored
+  // to the right or bottom edge alone it moves with it.
+  const int dx = width() - kClientWidth;
+  const int dy = height() - kClientHeight;
+  for (const Placement& p : placements_) {
+    QRect r = p.designed;
+    if ((p.anchors & kLeft) && (p.anchors & kRight))
+      r.setWidth(r.width() + dx);
+    else if (p.anchors & kRight)
+      r.translate(dx, 0);
+    if ((p.anchors & kTop) && (p.anchors & kBottom))
+      r.setHeight(r.height() + dy);
+    else if (p.anchors & kBottom)
+      r.translate(0, dy);
+    if (p.widget->geometry() != r) p.widget->setGeometry(r);
+  }
+}
+
+std::function<void()> AnalyseWindow::Bound(void (TForm2::*handler)()) {
+  return [this, handler] {
+    (form_.*handler)();
+    binder_->WhenIdle([this] { CloseWhenDone(); });
+  };
+}
+
+void AnalyseWindow::CloseWhenDone() {
+  if (form_.ModalResult != 0 && isVisible()) done(form_.ModalResult);
+}
+
+void AnalyseWindow::PrepareShowing() {
+  if (owner_) {
+    // Centred on the main window, frame included, but never with the title bar
+    // off the screen, where the window could no longer be moved or closed.
+    QRect frame(0, 0, form_.Width, form_.Height);
+    frame.moveCenter(owner_->frameGeometry().center());
+    if (const QScreen* screen = owner_->screen()) {
+      const QRect area = screen->availableGeometry();
+      frame.moveLeft(
+          std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+      frame.moveTop(
+          std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    }
+    move(frame.topLeft());
+  }
+  binder_->Run([this] { form_.FormShow(); });
+}
+
+int AnalyseWindow::ShowModal() {
+  PrepareShowing();
+  return exec();
+}
+
+void AnalyseWindow::Sync() {
+  binder_->Sync();
+}
+
+void AnalyseWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  ApplyAnchors();
+  binder_->WhenIdle([this] { RunFormResize(); });
+}
+
+void AnalyseWindow::RunFormResize() {
+  // TForm2 counts in outer sizes, the frame included.
+  binder_->Run([this] {
+    form_.Width = width() + kFrameWidth;
+    form_.Height = height() + kFrameHeight;
+    form_.FormResize();
+  });
+  const QSize wanted(form_.Width - kFrameWidth, form_.Height - kFrameHeight);
+  if (wanted != size()) resize(wanted);
+}
+
+void AnalyseWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape does not close the window: only "Beenden" and the title bar do.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void AnalyseWindow::reject() {
+  // Closing through the title bar is "Beenden". While a handler still runs the
+  // window stays open.
+  binder_->Run(Bound(&TForm2::BitBtn1Click));
+}

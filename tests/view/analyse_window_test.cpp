@@ -1,0 +1,389 @@
+// The window "Kryptoanalyse -- Einzelzeichen" as the learner meets it: opened
+// through "Kryptoanalyse Einzelzeichen" in a real main window, inspected and
+// clicked inside its modal loop, found by control names.
+//
+// Numbers are checked against the separator the program takes from the locale
+// (QtPlatform::DecimalSeparator), whatever locale the test runs under.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "toolkit/model/Win1252.h"
+#include "toolkit/view/GlyphButton.h"
+#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/QtText.h"
+#include "toolkit/view/UpDownWidget.h"
+
+namespace {
+
+template <typename T = QWidget>
+T* Child(QWidget* parent, const char* name) {
+  T* widget = parent->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+class AnalyseWindowTest : public testing::Test {
+ protected:
+  AnalyseWindowTest() {
+    program.Show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&program.window1));
+  }
+
+  // The learner picks an alphabet ("nur Buchstaben (original)" is item 0) and
+  // types the ciphertext into the main window.
+  void Enter(const char* ciphertext, int alphabetItem) {
+    QWidget* main = &program.window1;
+    const std::string item = "RadioGroup1Item" + std::to_string(alphabetItem);
+    QTest::mouseClick(Child<QAbstractButton>(main, item.c_str()), Qt::LeftButton);
+    auto* edit3 = Child<QLineEdit>(main, "Edit3");
+    edit3->setFocus();
+    edit3->selectAll();
+    QTest::keyClicks(edit3, QString::fromLatin1(ciphertext));
+  }
+
+  // Clicks "Kryptoanalyse Einzelzeichen" and runs body inside the modal loop.
+  // Whatever body leaves open is closed afterwards, so a failing check cannot
+  // hang the test. Returns the dialog's result.
+  int Open(const std::function<void(QDialog*)>& body) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ran = true;
+      if (dialog == nullptr || dialog->objectName() != QStringLiteral("Form2")) {
+        ADD_FAILURE() << "the modal window is not Form2";
+        if (dialog) dialog->done(-1);
+        return;
+      }
+      body(dialog);
+      if (dialog->isVisible()) dialog->done(-1);
+    });
+    QTest::mouseClick(Child<QAbstractButton>(&program.window1, "BitBtn10"), Qt::LeftButton);
+    EXPECT_TRUE(ran) << "the window did not open";
+    return program.window2.result();
+  }
+
+  // The expected text with the program's decimal separator for '.'.
+  std::string Local(const char* utf8) const {
+    std::string text = W(utf8);
+    for (char& c : text)
+      if (c == '.') c = program.platform.DecimalSeparator();
+    return text;
+  }
+
+  static std::string Row(QDialog* dialog, int row) {
+    const StringGrid& cells = Child<GridWidget>(dialog, "StringGrid1")->Model();
+    std::string s;
+    for (int c = 0; c < cells.ColCount(); ++c) s += (c ? "|" : "") + cells.Cell(c, row);
+    return s;
+  }
+  static std::string Column0(QDialog* dialog, int rows) {
+    const StringGrid& cells = Child<GridWidget>(dialog, "StringGrid1")->Model();
+    std::string s;
+    for (int r = 1; r <= rows; ++r) s += cells.Cell(0, r);
+    return s;
+  }
+  static std::string Text(QDialog* dialog, const char* name) {
+    return FromQString(Child<QLineEdit>(dialog, name)->text()).value_or("?");
+  }
+  static void Spin(QDialog* dialog, bool up) {
+    auto* spinner = Child<UpDownWidget>(dialog, "UpDown1");
+    QTest::mouseClick(spinner, Qt::LeftButton, {},
+                      (up ? spinner->UpRect() : spinner->DownRect()).center());
+  }
+
+  Program program;
+};
+
+TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabOrder) {
+  Enter("EEEE", 0);
+  Open([&](QDialog* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
+    EXPECT_EQ(dialog->focusWidget(), Child(dialog, "BitBtn1")) << "first in tab order";
+    EXPECT_EQ(dialog->size(), QSize(603, 408));
+    EXPECT_EQ(dialog->minimumSize(), QSize(603, 408));
+
+    struct Place {
+      const char* name;
+      QRect rect;
+    };
+    const Place places[] = {
+        {"Label6", {88, 8, 243, 13}},    {"Edit6", {336, 4, 41, 21}},
+        {"Label7", {384, 8, 39, 13}},    {"Label1", {384, 24, 96, 13}},
+        {"Label2", {488, 20, 42, 20}},   {"Edit1", {536, 18, 33, 21}},
+        {"UpDown1", {568, 12, 25, 33}},  {"BitBtn2", {32, 24, 41, 25}},
+        {"BitBtn3", {104, 24, 41, 25}},  {"StringGrid1", {8, 48, 585, 305}},
+        {"Label3", {16, 364, 187, 13}},  {"Edit2", {216, 360, 33, 21}},
+        {"Label5", {256, 364, 45, 13}},  {"Edit3", {304, 360, 97, 21}},
+        {"Label4", {16, 378, 196, 13}},  {"Label8", {72, 392, 135, 13}},
+        {"Edit4", {216, 384, 73, 21}},   {"Edit5", {304, 384, 177, 21}},
+        {"BitBtn1", {488, 376, 97, 25}},
+    };
+    for (const Place& p : places) {
+      const QWidget* widget = Child(dialog, p.name);
+      if (qobject_cast<const QLabel*>(widget)) {
+        // A label grows to the right when the font on this system runs wider.
+        EXPECT_EQ(widget->pos(), p.rect.topLeft()) << p.name;
+        EXPECT_EQ(widget->height(), p.rect.height()) << p.name;
+        EXPECT_GE(widget->width(), p.rect.width()) << p.name;
+        EXPECT_GE(widget->width(), widget->sizeHint().width()) << p.name << " cuts its text";
+      } else {
+        EXPECT_EQ(widget->geometry(), p.rect) << p.name;
+      }
+    }
+    EXPECT_EQ(Child<QLabel>(dialog, "Label6")->text(),
+              QString::fromUtf8("Analyse beruht auf dem eingestellten Alphabet  mit: "));
+    EXPECT_EQ(Child<QLabel>(dialog, "Label2")->text(), QStringLiteral("+/- %"));
+    EXPECT_EQ(Child<QAbstractButton>(dialog, "BitBtn1")->text(), QStringLiteral("Beenden"));
+    // The "%" must not run into the tolerance field.
+    EXPECT_LE(Child(dialog, "Label2")->geometry().right(), Child(dialog, "Edit1")->x() - 1);
+
+    auto font = [&](const char* name) { return Child(dialog, name)->font(); };
+    EXPECT_TRUE(font("Label2").bold());
+    EXPECT_EQ(font("Label2").pixelSize(), 16);
+    EXPECT_TRUE(font("Label3").bold());
+    EXPECT_TRUE(font("Edit2").bold());
+    for (const char* plain : {"Label1", "Label6", "Edit1", "Edit3", "Edit4", "Edit5", "Edit6"}) {
+      EXPECT_FALSE(font(plain).bold()) << plain;
+      EXPECT_EQ(font(plain).pixelSize(), 11) << plain;
+    }
+    EXPECT_EQ(Child(dialog, "Edit3")->palette().color(QPalette::Base),
+              dialog->palette().color(QPalette::Button));
+
+    EXPECT_EQ(Child(dialog, "BitBtn2")->toolTip(), QStringLiteral("nach Zeichen sortieren"));
+    EXPECT_EQ(Child(dialog, "BitBtn3")->toolTip(), QString::fromUtf8("nach Häuffigkeit sortieren"));
+    for (const char* name : {"BitBtn2", "BitBtn3"}) {
+      auto* button = Child<GlyphButton>(dialog, name);
+      EXPECT_TRUE(button->text().isEmpty());
+      // Without a caption the triangle sits in the middle of the button.
+      const QPoint off = button->GlyphRect().center() - button->rect().center();
+      EXPECT_LE(std::abs(off.x()) + std::abs(off.y()), 2) << name;
+    }
+
+    for (const char* name : {"Edit6", "Edit1", "Edit2", "Edit3"})
+      EXPECT_TRUE(Child<QLineEdit>(dialog, name)->isReadOnly()) << name;
+    for (const char* name : {"Edit4", "Edit5"})
+      EXPECT_FALSE(Child<QLineEdit>(dialog, name)->isReadOnly()) << name;
+
+    auto* grid = Child<GridWidget>(dialog, "StringGrid1");
+    const int widths[] = {90, 45, 75, 100, 300, 300};
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(grid->ColWidth(c), widths[c]) << c;
+    EXPECT_EQ(grid->RowHeight(), 18);
+    EXPECT_EQ(grid->Model().FixedCols(), 1);
+    EXPECT_EQ(grid->Model().FixedRows(), 1);
+    // The learner can widen a column by its header border, but not type into a cell.
+    QWidget* cells = grid->viewport();
+    const QRect header = grid->CellRect(1, 0);
+    QTest::mousePress(cells, Qt::LeftButton, {}, QPoint(header.right() + 1, header.center().y()));
+    QTest::mouseMove(cells, QPoint(header.right() + 21, header.center().y()));
+    QTest::mouseRelease(cells, Qt::LeftButton, {},
+                        QPoint(header.right() + 21, header.center().y()));
+    EXPECT_EQ(grid->ColWidth(1), 65);
+    const QPoint cell = grid->CellRect(2, 2).center();
+    QTest::mouseClick(cells, Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(cells, Qt::LeftButton, {}, cell);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTest::keyClick(grid, Qt::Key_X);
+    EXPECT_EQ(grid->Editor(), nullptr);
+    EXPECT_EQ(grid->Model().Cell(2, 2), Local(" 0.000"));
+
+    // Tab walks the controls from "Beenden" on.
+    std::vector<QString> order;
+    QWidget* w = Child(dialog, "BitBtn1");
+    do {
+      if (w->parentWidget() == dialog && (w->focusPolicy() & Qt::TabFocus))
+        order.push_back(w->objectName());
+      w = w->nextInFocusChain();
+    } while (w != Child(dialog, "BitBtn1"));
+    const std::vector<QString> expected = {
+        QStringLiteral("BitBtn1"), QStringLiteral("StringGrid1"), QStringLiteral("Edit1"),
+        QStringLiteral("UpDown1"), QStringLiteral("BitBtn2"),     QStringLiteral("BitBtn3"),
+        QStringLiteral("Edit2"),   QStringLiteral("Edit3"),       QStringLiteral("Edit4"),
+        QStringLiteral("Edit5"),   QStringLiteral("Edit6")};
+    EXPECT_EQ(order, expected);
+
+    // Centred on the main window (the frame may shift it by its own size).
+    const QPoint offset =
+        dialog->frameGeometry().center() - program.window1.frameGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 8);
+    EXPECT_LE(std::abs(offset.y()), 20);
+  });
+}
+
+TEST_F(AnalyseWindowTest, AllSixColumnsAndTheRankingShowTheAnalysis) {
+  Enter("EEEE", 0);  // 26 letters
+  Open([&](QDialog* dialog) {
+    EXPECT_EQ(Row(dialog, 0), W("Geheim-Zeichen|Anzahl|Häufigkeit [%]|erwart. Häufigkt.[%]|"
+                                "zur Bewertungstoleranz passende Klar-Zeichen|"
+                                "passende Cäsar-Verschiebungen"));
+    EXPECT_EQ(Row(dialog, 1), Local("A|0| 0.000| 6.510|BFJKMOPQVWXYZ|"
+                                    "25;21;17;16;14;12;11;10;5;4;3;2;1"));
+    EXPECT_EQ(Row(dialog, 5), Local("E|4|100.000|17.400||"));
+    // Beyond the 26 letters in use: all 61 rows are there, with nothing counted.
+    EXPECT_EQ(Row(dialog, 27), Local(" |0| 0.000| 0.000||"));
+    EXPECT_EQ(Row(dialog, 38), Local("Ä|0| 0.000| 0.000||"));
+    EXPECT_EQ(Row(dialog, 61), Local("???|0| 0.000| 0.000||"));
+    EXPECT_EQ(Child<GridWidget>(dialog, "StringGrid1")->Model().RowCount(), 62);
+
+    EXPECT_EQ(Text(dialog, "Edit6"), "26");
+    EXPECT_EQ(Text(dialog, "Edit1"), "3");
+    EXPECT_EQ(Text(dialog, "Edit2"), "0");
+    EXPECT_EQ(Text(dialog, "Edit3"), "17; 22; 12; 13");
+    EXPECT_EQ(Text(dialog, "Edit4"), Local("7281.60"));
+    EXPECT_EQ(Text(dialog, "Edit5"), Local("8805.60; 9251.60; 9307.60; 9361.60"));
+  });
+
+  // A blank outside the 26 letters lands in "???"; typed sums are overwritten.
+  Enter("E E", 0);
+  Open([&](QDialog* dialog) {
+    EXPECT_EQ(Row(dialog, 5).substr(0, 11), Local("E|2|66.667|"));
+    EXPECT_EQ(Row(dialog, 61), Local("???|1|33.333| 0.000||"));
+    auto* edit4 = Child<QLineEdit>(dialog, "Edit4");
+    edit4->setFocus();
+    QTest::keyClicks(edit4, QStringLiteral("99"));
+    EXPECT_EQ(Text(dialog, "Edit4"), Local("2886.0599"));
+  });
+  Open([&](QDialog* dialog) { EXPECT_EQ(Text(dialog, "Edit4"), Local("2886.05")); });
+}
+
+TEST_F(AnalyseWindowTest, SortButtonsKeepTheirStateAcrossACloseAndAReopen) {
+  Enter("BCC", 0);
+  // Whether any pixel of a button's glyph is pure black.
+  auto blackGlyph = [](QDialog* dialog, const char* name) {
+    auto* button = Child<GlyphButton>(dialog, name);
+    const QImage image = button->grab(button->GlyphRect()).toImage();
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if ((image.pixel(x, y) & 0xFFFFFF) == 0) return true;
+    return false;
+  };
+
+  Open([&](QDialog* dialog) {
+    auto* byChar = Child<QAbstractButton>(dialog, "BitBtn2");
+    auto* byCount = Child<QAbstractButton>(dialog, "BitBtn3");
+    EXPECT_TRUE(byChar->isEnabled());
+    EXPECT_TRUE(byCount->isEnabled());
+    EXPECT_EQ(Column0(dialog, 4), "ABCD");
+
+    QTest::mouseClick(byCount, Qt::LeftButton);
+    EXPECT_EQ(Column0(dialog, 4), "CBAD");
+    EXPECT_EQ(Row(dialog, 1).substr(0, 4), "C|2|");
+    EXPECT_TRUE(byChar->isEnabled());
+    EXPECT_FALSE(byCount->isEnabled());
+    QTest::mouseClick(Child<QAbstractButton>(dialog, "BitBtn1"), Qt::LeftButton);
+  });
+
+  Open([&](QDialog* dialog) {
+    auto* byChar = Child<QAbstractButton>(dialog, "BitBtn2");
+    auto* byCount = Child<QAbstractButton>(dialog, "BitBtn3");
+    // A new showing starts in character order, but the buttons stay as left.
+    EXPECT_EQ(Column0(dialog, 4), "ABCD");
+    EXPECT_TRUE(byChar->isEnabled());
+    EXPECT_FALSE(byCount->isEnabled());
+    EXPECT_TRUE(blackGlyph(dialog, "BitBtn2"));
+    EXPECT_FALSE(blackGlyph(dialog, "BitBtn3")) << "the disabled triangle is grey";
+
+    QTest::mouseClick(byCount, Qt::LeftButton);  // disabled: nothing happens
+    EXPECT_EQ(Column0(dialog, 4), "ABCD");
+
+    QTest::mouseClick(byChar, Qt::LeftButton);
+    EXPECT_EQ(Column0(dialog, 4), "ABCD");
+    EXPECT_FALSE(byChar->isEnabled());
+    EXPECT_TRUE(byCount->isEnabled());
+    EXPECT_TRUE(blackGlyph(dialog, "BitBtn3"));
+  });
+}
+
+TEST_F(AnalyseWindowTest, ToleranceSpinnerStopsAtZeroAndTen) {
+  Enter("EEEE", 0);
+  Open([&](QDialog* dialog) {
+    const StringGrid& cells = Child<GridWidget>(dialog, "StringGrid1")->Model();
+    for (int i = 0; i < 3; ++i) Spin(dialog, false);
+    EXPECT_EQ(Text(dialog, "Edit1"), "0");
+    EXPECT_EQ(cells.Cell(4, 1), "");  // no letter is expected at 0 %
+
+    // At 0 the lower arrow runs nothing: the grid is not even rewritten.
+    const auto revision = cells.Revision();
+    Spin(dialog, false);
+    EXPECT_EQ(Text(dialog, "Edit1"), "0");
+    EXPECT_EQ(cells.Revision(), revision);
+
+    for (int i = 1; i <= 10; ++i) {
+      Spin(dialog, true);
+      ASSERT_EQ(Text(dialog, "Edit1"), std::to_string(i));
+    }
+    EXPECT_EQ(cells.Cell(4, 1), "ABCDFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(cells.Cell(5, 1).substr(0, 5), "0;25;");
+    const auto atTen = cells.Revision();
+    Spin(dialog, true);
+    EXPECT_EQ(Text(dialog, "Edit1"), "10");
+    EXPECT_EQ(cells.Revision(), atTen);
+    // The ranking does not depend on the tolerance.
+    EXPECT_EQ(Text(dialog, "Edit4"), Local("7281.60"));
+  });
+  // The tolerance outlives the showing.
+  Open([&](QDialog* dialog) { EXPECT_EQ(Text(dialog, "Edit1"), "10"); });
+}
+
+TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
+  Enter("EEEE", 0);
+  Open([&](QDialog* dialog) {
+    auto at = [&](const char* name) { return Child(dialog, name)->geometry(); };
+    dialog->resize(803, 608);  // 200 pixels wider and higher
+    EXPECT_EQ(at("StringGrid1"), QRect(8, 48, 785, 505));
+    EXPECT_EQ(at("BitBtn1"), QRect(688, 576, 97, 25));
+    EXPECT_EQ(at("Edit1"), QRect(736, 18, 33, 21));
+    EXPECT_EQ(at("UpDown1"), QRect(768, 12, 25, 33));
+    EXPECT_EQ(at("Label1").topLeft(), QPoint(584, 24));
+    EXPECT_EQ(at("Label3").topLeft(), QPoint(16, 564));
+    EXPECT_EQ(at("Edit5"), QRect(304, 584, 177, 21));
+    EXPECT_EQ(at("BitBtn2"), QRect(32, 24, 41, 25));
+    EXPECT_EQ(at("Edit6"), QRect(336, 4, 41, 21));
+    EXPECT_EQ(program.form2.Width, 811);
+    EXPECT_EQ(program.form2.Height, 642);
+
+    // Smaller than the minimum: the too small dimension snaps back, the other stays.
+    dialog->resize(500, 700);
+    EXPECT_EQ(dialog->size(), QSize(603, 700));
+    // A window manager that ignores the minimum size still gets the window back.
+    dialog->windowHandle()->resize(400, 300);
+    QTest::qWait(20);
+    EXPECT_EQ(dialog->size(), QSize(603, 408));
+    EXPECT_EQ(program.form2.Width, 611);
+    EXPECT_EQ(program.form2.Height, 442);
+    EXPECT_EQ(at("StringGrid1"), QRect(8, 48, 585, 305));
+    EXPECT_EQ(at("BitBtn1"), QRect(488, 376, 97, 25));
+  });
+}
+
+TEST_F(AnalyseWindowTest, BeendenAndTheTitleBarCloseTheWindowEscapeDoesNot) {
+  Enter("hallo", 2);
+  const int result = Open([&](QDialog* dialog) {
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::mouseClick(Child<QAbstractButton>(dialog, "BitBtn1"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(result, 1);
+  // The main window gets the analysed text back, upper-cased.
+  EXPECT_EQ(Child<QLineEdit>(&program.window1, "Edit3")->text(), QStringLiteral("HALLO"));
+
+  const int closed = Open([&](QDialog* dialog) {
+    dialog->close();
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(closed, 1);
+}
+
+}  // namespace
