@@ -16,6 +16,7 @@
 #include "app/Program.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/GridWidget.h"
+#include "toolkit/view/UpDownWidget.h"
 
 namespace {
 
@@ -70,6 +71,39 @@ bool SaveBruteForce(Program& program, const QDir& folder) {
   return ok;
 }
 
+// A few German sentences for the analysis window, long enough for the letter
+// frequencies to point at the shift.
+constexpr const char* kGermanText =
+    "Am Montag fuhr die Klasse mit dem Zug nach Trier. Dort besuchten wir die Porta Nigra, "
+    "das alte Stadttor der Römer, und hörten viel über Kaiser und Legionen. Unsere Lehrerin "
+    "erklärte, wie Cäsar geheime Nachrichten verschlüsselte: Jeder Buchstabe wurde um einige "
+    "Stellen im Alphabet verschoben. Auf der Rückfahrt schrieben wir einander kurze Botschaften "
+    "und versuchten, sie ohne Schlüssel zu lesen. Am Ende des Tages konnte fast jeder die "
+    "Verschiebung allein durch Zählen der Buchstaben finden.";
+
+// The learner takes a few German sentences, picks the 26 letters, turns the
+// shift down from 17 to 7, encrypts and opens "Kryptoanalyse Einzelzeichen";
+// the picture is taken once the window has drawn. It recommends the shift 7.
+bool SaveFrequencyAnalysis(Program& program, const QDir& folder) {
+  program.form1.Edit1.SetText(W(kGermanText));
+  program.window1.Sync();
+  Click(program.window1, "RadioGroup1Item0");  // "nur Buchstaben (original)"
+  auto* shift = program.window1.findChild<UpDownWidget*>(QStringLiteral("UpDown1"));
+  for (int i = 0; i < 10; ++i)
+    QTest::mouseClick(shift, Qt::LeftButton, {}, shift->DownRect().center());
+  Click(program.window1, "BitBtn3");  // "alles verschlüsseln"
+  bool ok = false;
+  QTimer::singleShot(0, &program.window2, [&] {
+    if (QTest::qWaitForWindowExposed(&program.window2)) {
+      QTest::qWait(50);
+      ok = Save(program.window2, folder, "kryptoanalyse-einzelzeichen.png");
+    }
+    Click(program.window2, "BitBtn1");  // "Beenden"
+  });
+  Click(program.window1, "BitBtn10");  // "Kryptoanalyse Einzelzeichen"
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,5 +120,13 @@ int main(int argc, char** argv) {
   bool ok = Save(program.window1, folder, "hauptfenster-start.png");
   ok = SaveSteps(program, folder) && ok;
   ok = SaveBruteForce(program, folder) && ok;
+  {
+    // A program of its own, so that the text and settings of the pictures
+    // above do not leak into this one.
+    Program fresh;
+    fresh.Show();
+    QTest::qWait(50);
+    ok = SaveFrequencyAnalysis(fresh, folder) && ok;
+  }
   return ok ? 0 : 1;
 }
