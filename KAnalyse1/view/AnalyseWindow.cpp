@@ -238,8 +238,10 @@ void AnalyseWindow::ApplyAnchors() {
 }
 
 std::function<void()> AnalyseWindow::Bound(void (TForm2::*handler)()) {
-  return [this, handler] {
-    (form_.*handler)();
+  // Captures the model itself: GCC 12's vptr check misreads a member reached
+  // through a captured this next to a member-pointer capture.
+  return [this, &form = form_, handler] {
+    (form.*handler)();
     binder_->WhenIdle([this] { CloseWhenDone(); });
   };
 }
