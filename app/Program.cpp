@@ -24,8 +24,7 @@ DriveRoot DriveARoot() {
 Program::Program() : driveRoot(DriveARoot()) {
   form1.FormCreate();
   window1.ShowDriveDirectory(QString::fromStdString(driveRoot.Directory));
-  form2.FormCreate();
-  window2.Sync();
+  window2.Create();
   window3.Create();
   platform.SetModalShower(ModalForm::Form2, [this] { window2.ShowModal(); });
   platform.SetModalShower(ModalForm::Form3, [this] { window3.ShowModal(); });

@@ -1,11 +1,7 @@
 #include "KAnalyse1/view/AnalyseWindow.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QResizeEvent>
-#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -16,31 +12,24 @@
 #include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/Glyphs.h"
 #include "toolkit/view/GridWidget.h"
+#include "toolkit/view/QtText.h"
 #include "toolkit/view/UpDownWidget.h"
 
 namespace {
 
-QString U(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
 enum class Look { Plain, Bold, Large };
 
-constexpr int kLeft = 1;
-constexpr int kTop = 2;
-constexpr int kRight = 4;
-constexpr int kBottom = 8;
-constexpr int kTopLeft = kLeft | kTop;
-constexpr int kTopRight = kTop | kRight;
-constexpr int kBottomLeft = kLeft | kBottom;
-constexpr int kBottomRight = kRight | kBottom;
-constexpr int kAllSides = kLeft | kTop | kRight | kBottom;
+constexpr unsigned kTopLeft = kAnchorTopLeft;
+constexpr unsigned kTopRight = kAnchorTopRight;
+constexpr unsigned kBottomLeft = kAnchorBottomLeft;
+constexpr unsigned kBottomRight = kAnchorBottomRight;
+constexpr unsigned kAllSides = kAnchorAll;
 
 struct LabelSpec {
   const char* name;
   int x, y, w, h;
   int room;  // width up to the next control on the right, less one pixel
-  int anchors;
+  unsigned anchors;
   const char* caption;
   Look look;
 };
@@ -61,7 +50,7 @@ const LabelSpec kLabels[] = {
 struct FieldSpec {
   const char* name;
   int x, y, w, h;
-  int anchors;
+  unsigned anchors;
   Edit TForm2::*model;
   bool bold;
   bool buttonFace;  // background in the window colour instead of white
@@ -82,43 +71,28 @@ const FieldSpec kFields[] = {
 constexpr std::array kColumnWidths = {90, 45, 75, 100, 300, 300};
 constexpr int kRowHeight = 18;
 
-// The keyboard walks the controls in this order; "Beenden" comes first and so
-// has the focus when the window opens.
-constexpr std::array kTabOrder = {"BitBtn1", "StringGrid1", "Edit1", "UpDown1",
-                                  "BitBtn2", "BitBtn3",     "Edit2", "Edit3",
-                                  "Edit4",   "Edit5",       "Edit6"};
 
 }  // namespace
 
 AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
-    : QDialog(owner), form_(form), owner_(owner), binder_(new FormBinder(this)) {
+    : ModalFormDialog({&form.Width, &form.Height, &form.ModalResult,
+                       [&form] { form.FormShow(); }, [&form] { form.FormResize(); },
+                       [&form] { form.BitBtn1Click(); }},
+                      QSize(kClientWidth, kClientHeight), QSize(kFrameWidth, kFrameHeight), owner),
+      form_(form) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
-  // A sizeable frame with the system menu; no context-help button.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFont(DefaultWindowFont());
-  setBackgroundRole(QPalette::Button);
-  setAutoFillBackground(true);
-  // TForm2 snaps a smaller frame back in FormResize; the minimum size keeps the
-  // frame from being dragged smaller in the first place where the window
-  // manager honours it.
-  setMinimumSize(kClientWidth, kClientHeight);
-  resize(form_.Width - kFrameWidth, form_.Height - kFrameHeight);
-
   BuildLabels();
   BuildFields();
   BuildGrid();
   BuildButtons();
-  SetTabOrder();
-  ApplyAnchors();
+  // "Beenden" comes first and so has the focus when the window opens.
+  ChainTabOrder(this, {"BitBtn1", "StringGrid1", "Edit1", "UpDown1", "BitBtn2", "BitBtn3", "Edit2",
+                       "Edit3", "Edit4", "Edit5", "Edit6"});
+  findChild<QWidget*>(QStringLiteral("BitBtn1"))->setFocus(Qt::OtherFocusReason);
 }
 
-void AnalyseWindow::Place(QWidget* widget, QRect designed, int anchors) {
-  widget->setGeometry(designed);
-  placements_.push_back({widget, designed, anchors});
-}
+void AnalyseWindow::Create() { Binder().Run([&form = form_] { form.FormCreate(); }); }
 
 void AnalyseWindow::BuildLabels() {
   for (const LabelSpec& spec : kLabels) {
@@ -161,14 +135,14 @@ void AnalyseWindow::BuildFields() {
       edit->setPalette(palette);
     }
     Place(edit, {spec.x, spec.y, spec.w, spec.h}, spec.anchors);
-    binder_->BindEdit(form_.*spec.model, edit);
+    Binder().BindEdit(form_.*spec.model, edit);
   }
 
   // The spinner is not coupled to Edit1: UpDown1Click writes the tolerance there.
   auto* upDown = new UpDownWidget(this);
   upDown->setObjectName(QStringLiteral("UpDown1"));
   Place(upDown, {568, 12, 25, 33}, kTopRight);
-  binder_->BindUpDown(form_.UpDown1, upDown, Bound(&TForm2::UpDown1Click));
+  Binder().BindUpDown(form_.UpDown1, upDown, [&form = form_] { form.UpDown1Click(); });
 }
 
 void AnalyseWindow::BuildGrid() {
@@ -182,7 +156,7 @@ void AnalyseWindow::BuildGrid() {
     grid->SetColWidth(col, kColumnWidths[col]);
   grid->SetRowHeight(kRowHeight);
   Place(grid, {8, 48, 585, 305}, kAllSides);
-  binder_->BindGrid(form_.StringGrid1, grid);
+  Binder().BindGrid(form_.StringGrid1, grid);
 }
 
 void AnalyseWindow::BuildButtons() {
@@ -195,116 +169,15 @@ void AnalyseWindow::BuildButtons() {
     button->setToolTip(U(hint));
     button->SetMargin(-1);  // no caption: the triangle sits in the middle
     Place(button, geometry, kTopLeft);
-    binder_->BindButton(form_.*model, button, Bound(handler));
+    Binder().BindButton(form_.*model, button, [&form = form_, handler] { (form.*handler)(); });
   };
   sortButton("BitBtn2", {32, 24, 41, 25}, "nach Zeichen sortieren", &TForm2::BitBtn2,
              &TForm2::BitBtn2Click);
   sortButton("BitBtn3", {104, 24, 41, 25}, "nach Häuffigkeit sortieren", &TForm2::BitBtn3,
              &TForm2::BitBtn3Click);
 
-  auto* close = new QPushButton(QStringLiteral("Beenden"), this);
+  auto* close = new GlyphButton(QStringLiteral("Beenden"), GlyphIcon(Glyph::Close), this);
   close->setObjectName(QStringLiteral("BitBtn1"));
   Place(close, {488, 376, 97, 25}, kBottomRight);
-  binder_->BindButton(form_.BitBtn1, close, Bound(&TForm2::BitBtn1Click));
-}
-
-void AnalyseWindow::SetTabOrder() {
-  QWidget* previous = nullptr;
-  for (const char* name : kTabOrder) {
-    QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
-    if (previous) setTabOrder(previous, widget);
-    previous = widget;
-  }
-  findChild<QWidget*>(QString::fromLatin1(kTabOrder.front()))->setFocus(Qt::OtherFocusReason);
-}
-
-void AnalyseWindow::ApplyAnchors() {
-  // Anchored to both opposite edges a control grows with the window; anchored
-  // to the right or bottom edge alone it moves with it.
-  const int dx = width() - kClientWidth;
-  const int dy = height() - kClientHeight;
-  for (const Placement& p : placements_) {
-    QRect r = p.designed;
-    if ((p.anchors & kLeft) && (p.anchors & kRight))
-      r.setWidth(r.width() + dx);
-    else if (p.anchors & kRight)
-      r.translate(dx, 0);
-    if ((p.anchors & kTop) && (p.anchors & kBottom))
-      r.setHeight(r.height() + dy);
-    else if (p.anchors & kBottom)
-      r.translate(0, dy);
-    if (p.widget->geometry() != r) p.widget->setGeometry(r);
-  }
-}
-
-std::function<void()> AnalyseWindow::Bound(void (TForm2::*handler)()) {
-  // Captures the model itself: GCC 12's vptr check misreads a member reached
-  // through a captured this next to a member-pointer capture.
-  return [this, &form = form_, handler] {
-    (form.*handler)();
-    binder_->WhenIdle([this] { CloseWhenDone(); });
-  };
-}
-
-void AnalyseWindow::CloseWhenDone() {
-  if (form_.ModalResult != 0 && isVisible()) done(form_.ModalResult);
-}
-
-void AnalyseWindow::PrepareShowing() {
-  if (owner_) {
-    // Centred on the main window, frame included, but never with the title bar
-    // off the screen, where the window could no longer be moved or closed.
-    QRect frame(0, 0, form_.Width, form_.Height);
-    frame.moveCenter(owner_->frameGeometry().center());
-    if (const QScreen* screen = owner_->screen()) {
-      const QRect area = screen->availableGeometry();
-      frame.moveLeft(
-          std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
-      frame.moveTop(
-          std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-    }
-    move(frame.topLeft());
-  }
-  binder_->Run([this] { form_.FormShow(); });
-}
-
-int AnalyseWindow::ShowModal() {
-  PrepareShowing();
-  return exec();
-}
-
-void AnalyseWindow::Sync() {
-  binder_->Sync();
-}
-
-void AnalyseWindow::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  ApplyAnchors();
-  binder_->WhenIdle([this] { RunFormResize(); });
-}
-
-void AnalyseWindow::RunFormResize() {
-  // TForm2 counts in outer sizes, the frame included.
-  binder_->Run([this] {
-    form_.Width = width() + kFrameWidth;
-    form_.Height = height() + kFrameHeight;
-    form_.FormResize();
-  });
-  const QSize wanted(form_.Width - kFrameWidth, form_.Height - kFrameHeight);
-  if (wanted != size()) resize(wanted);
-}
-
-void AnalyseWindow::keyPressEvent(QKeyEvent* event) {
-  // Escape does not close the window: only "Beenden" and the title bar do.
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
-void AnalyseWindow::reject() {
-  // Closing through the title bar is "Beenden". While a handler still runs the
-  // window stays open.
-  binder_->Run(Bound(&TForm2::BitBtn1Click));
+  Binder().BindButton(form_.BitBtn1, close, [&form = form_] { form.BitBtn1Click(); });
 }

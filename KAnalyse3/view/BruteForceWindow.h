@@ -5,17 +5,16 @@
 // they changed, and the dialog ends its modal loop once TForm3 has set its
 // modal result. The engine behind the grid never sees a widget.
 
-#include <QDialog>
-
 #include <array>
 #include <string>
 
-class FormBinder;
+#include "toolkit/view/ModalFormDialog.h"
+
 class GridWidget;
 class QTextEdit;
 class TForm3;
 
-class BruteForceWindow : public QDialog {
+class BruteForceWindow : public ModalFormDialog {
   Q_OBJECT
 
  public:
@@ -31,34 +30,14 @@ class BruteForceWindow : public QDialog {
   // program calls it once, when it creates its windows at start-up.
   void Create();
 
-  // One modal showing: a fresh modal result, FormShow, centred on the owner,
-  // then the modal loop until "Beenden" or the close box. Returns the result.
-  int ShowModal();
-
-  // Brings every widget up to date with TForm3.
-  void Sync();
-  FormBinder& Binder() { return *binder_; }
   GridWidget& Grid() { return *grid_; }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
- public Q_SLOTS:
-  // Escape ends no showing: the window closes by "Beenden" or its close box only.
-  void reject() override;
 
  private:
   void BuildControls();
-  void SetTabOrder();
-  void ApplyAnchors();
-  void CentreOnOwner();
   void SyncColumnWidths();
   void SyncWordList();
-  void EndWhenModalResultSet();
 
   TForm3& form_;
-  FormBinder* binder_;
   GridWidget* grid_ = nullptr;
   QTextEdit* wordList_ = nullptr;
   std::string wordListShown_;

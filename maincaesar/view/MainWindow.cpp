@@ -18,6 +18,7 @@
 #include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/Glyphs.h"
 #include "toolkit/view/GridWidget.h"
+#include "toolkit/view/Layout.h"
 #include "toolkit/view/QtText.h"
 #include "toolkit/view/UpDownWidget.h"
 
@@ -31,8 +32,6 @@ const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kBlack(0x00, 0x00, 0x00);
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 enum class LabelStyle { Plain, Bold, Banner };
 
@@ -116,15 +115,6 @@ const ButtonSpec kButtons[] = {
      &TForm1::BitBtn11, &TForm1::BitBtn11Click},
     {"BitBtn12", 560, 392, 217, "brachiale Kryptoanalyse (Brute Force)", Glyph::BruteForce, false,
      8, false, &TForm1::BitBtn12, &TForm1::BitBtn12Click},
-};
-
-// The keyboard walks the controls in this order.
-constexpr std::array kTabOrder = {
-    "Edit1",    "StringGrid1", "Edit2",    "UpDown1",  "Edit3",       "BitBtn1",
-    "BitBtn2",  "BitBtn3",     "Edit4",    "RadioGroup1", "RadioGroup2", "BitBtn4",
-    "BitBtn5",  "BitBtn6",     "BitBtn7",  "BitBtn8",  "BitBtn9",     "BitBtn10",
-    "BitBtn11", "BitBtn12",    "BitBtn13", "Edit5",    "BitBtn14",    "BitBtn15",
-    "BitBtn16", "BitBtn17",    "BitBtn18", "Edit6",    "UpDown2",     "StringGrid2",
 };
 
 void SetColours(QWidget* widget, const QColor& base, const QColor& text) {
@@ -300,20 +290,13 @@ void MainWindow::BuildButtons() {
 }
 
 void MainWindow::SetTabOrder() {
-  QWidget* previous = nullptr;
-  for (const char* name : kTabOrder) {
-    QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-      // An option group's buttons take the focus, in item order.
-      for (QRadioButton* radio : box->findChildren<QRadioButton*>()) {
-        if (previous) setTabOrder(previous, radio);
-        previous = radio;
-      }
-      continue;
-    }
-    if (previous) setTabOrder(previous, widget);
-    previous = widget;
-  }
+  // The keyboard walks the controls in this order.
+  ChainTabOrder(this, {"Edit1",    "StringGrid1", "Edit2",    "UpDown1",     "Edit3",
+                       "BitBtn1",  "BitBtn2",     "BitBtn3",  "Edit4",       "RadioGroup1",
+                       "RadioGroup2", "BitBtn4",  "BitBtn5",  "BitBtn6",     "BitBtn7",
+                       "BitBtn8",  "BitBtn9",     "BitBtn10", "BitBtn11",    "BitBtn12",
+                       "BitBtn13", "Edit5",       "BitBtn14", "BitBtn15",    "BitBtn16",
+                       "BitBtn17", "BitBtn18",    "Edit6",    "UpDown2",     "StringGrid2"});
 }
 
 void MainWindow::AlignMarkerUnderPlaintext() {

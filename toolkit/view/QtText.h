@@ -22,3 +22,6 @@ class Win1252Validator : public QValidator {
   using QValidator::QValidator;
   State validate(QString& input, int& pos) const override;
 };
+
+// A UTF-8 source literal as a QString, for the views' captions and hints.
+inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }

@@ -1,0 +1,51 @@
+#pragma once
+// Placing controls as the window layouts give them: at a pixel position in the
+// client area, anchored to the window edges they keep their distance to when a
+// window grows, and walked by the Tab key in a given order.
+
+#include <QRect>
+
+#include <initializer_list>
+#include <vector>
+
+class QWidget;
+
+enum Anchor : unsigned {
+  kAnchorLeft = 1,
+  kAnchorTop = 2,
+  kAnchorRight = 4,
+  kAnchorBottom = 8,
+};
+inline constexpr unsigned kAnchorTopLeft = kAnchorLeft | kAnchorTop;
+inline constexpr unsigned kAnchorTopRight = kAnchorTop | kAnchorRight;
+inline constexpr unsigned kAnchorBottomLeft = kAnchorLeft | kAnchorBottom;
+inline constexpr unsigned kAnchorBottomRight = kAnchorRight | kAnchorBottom;
+inline constexpr unsigned kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
+
+// Keeps controls at their anchored places in a client area that may grow.
+class AnchorLayout {
+ public:
+  // designedClient: the client area the positions were laid out in.
+  explicit AnchorLayout(QSize designedClient) : designed_(designedClient) {}
+
+  // Puts a control at its place for the current client size and remembers it.
+  void Place(QWidget* widget, QRect designed, unsigned anchors, QSize client);
+  // Moves every placed control for a new client size: anchored to two opposite
+  // edges a control stretches, anchored to the far edge only it moves along.
+  void Apply(QSize client) const;
+
+ private:
+  struct Item {
+    QWidget* widget;
+    QRect designed;
+    unsigned anchors;
+  };
+  QRect Anchored(const Item& item, QSize client) const;
+
+  QSize designed_;
+  std::vector<Item> items_;
+};
+
+// Chains the focus through the named children of window, in order. An option
+// group (a QGroupBox) stands for its option buttons, in item order.
+void ChainTabOrder(QWidget* window, std::initializer_list<const char*> names);

@@ -1,0 +1,66 @@
+#pragma once
+// The frame the two analysis windows share: a resizable modal dialog bound to a
+// window model that keeps its outer size, its modal result, a FormResize
+// handler and a close button. The dialog keeps its controls at their anchored
+// places, lets the model snap a too small size back, centres itself on its
+// owner at every showing, lets the close box stand for the model's close button
+// and Escape for nothing, and ends its modal loop once a handler has set the
+// modal result. It decides nothing about the window's content.
+
+#include <QDialog>
+
+#include <functional>
+#include <initializer_list>
+
+#include "toolkit/view/Layout.h"
+
+class FormBinder;
+
+class ModalFormDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // What the dialog needs of its window model.
+  struct FormHooks {
+    int* Width;        // outer size, the frame included
+    int* Height;
+    int* ModalResult;  // 0 while the window stays open
+    std::function<void()> FormShow;
+    std::function<void()> FormResize;
+    std::function<void()> CloseButton;  // the handler the close box stands for
+  };
+
+  // designedClient: the client area the layout was drawn for, its smallest;
+  // frame: what the model's outer size adds to the client area.
+  ModalFormDialog(FormHooks form, QSize designedClient, QSize frame, QWidget* owner);
+
+  // Everything a showing does before its modal loop: a fresh modal result,
+  // FormShow, the widgets brought up to date, centred on the owner.
+  void PrepareShowing();
+  // PrepareShowing(), then the modal loop until the model sets its result.
+  int ShowModal();
+
+  void Sync();
+  FormBinder& Binder() { return *binder_; }
+
+ protected:
+  // Places a control for the smallest window, anchored to the given edges.
+  void Place(QWidget* widget, QRect designed, unsigned anchors);
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ public Q_SLOTS:
+  // Escape ends no showing.
+  void reject() override {}
+
+ private:
+  void CentreOnOwner();
+  void RunFormResize();
+  void EndWhenModalResultSet();
+
+  FormHooks form_;
+  QSize frame_;
+  QWidget* owner_;
+  FormBinder* binder_;
+  AnchorLayout layout_;
+};
