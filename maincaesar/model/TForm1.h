@@ -162,6 +162,10 @@ class TForm1 {
   bool Succeeded(const FileResult& result);
 
   // Steps: upper-cases a field unless it is unchanged since the revision noted.
+  // Repeats a step while its source has a character left and its destination
+  // room for one more, redrawing after each and, when animated, pausing.
+  void RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
+                const Edit& destination, bool animated);
   void UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt);
   std::optional<std::uint64_t> edit1UpcasedAt_;
   std::optional<std::uint64_t> edit3UpcasedAt_;

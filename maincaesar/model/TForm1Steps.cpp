@@ -71,13 +71,20 @@ void TForm1::BitBtn1Click() {  // "ein Zeichen verschlüsseln"
   ++State.EncPos;
 }
 
+void TForm1::RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
+                      const Edit& destination, bool animated) {
+  // The learner sees every step: the new character, the marker and the
+  // selected column are drawn before the pause, the last step's too.
+  while (CanStep(source, pos, destination)) {
+    (this->*step)();
+    platform_.RedrawNow();
+    if (animated) platform_.Pause(kStepPauseMilliseconds);
+  }
+}
+
 void TForm1::BitBtn2Click() {  // "schrittweise verschlüsseln"
   // Continues from EncPos and appends to what the ciphertext already holds.
-  while (CanStep(Edit1, State.EncPos, Edit3)) {
-    BitBtn1Click();
-    platform_.RedrawNow();
-    platform_.Pause(kStepPauseMilliseconds);
-  }
+  RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, true);
   BitBtn1.Enabled = false;
   BitBtn2.Enabled = false;
   State.EncPos = 1;
@@ -86,10 +93,7 @@ void TForm1::BitBtn2Click() {  // "schrittweise verschlüsseln"
 void TForm1::BitBtn3Click() {  // "alles verschlüsseln"
   State.EncPos = 1;
   Edit3.SetText({});
-  while (CanStep(Edit1, State.EncPos, Edit3)) {
-    BitBtn1Click();
-    platform_.RedrawNow();
-  }
+  RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, false);
   State.EncPos = 1;
 }
 
@@ -113,11 +117,7 @@ void TForm1::BitBtn7Click() {  // "ein Zeichen entschlüsseln"
 }
 
 void TForm1::BitBtn8Click() {  // "schrittweise alle Zeichen entschlüsseln"
-  while (CanStep(Edit3, State.DecPos, Edit5)) {
-    BitBtn7Click();
-    platform_.RedrawNow();
-    platform_.Pause(kStepPauseMilliseconds);
-  }
+  RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, true);
   BitBtn7.Enabled = false;
   BitBtn8.Enabled = false;
   State.DecPos = 1;
@@ -126,9 +126,6 @@ void TForm1::BitBtn8Click() {  // "schrittweise alle Zeichen entschlüsseln"
 void TForm1::BitBtn9Click() {  // "sofort alle Zeichen entschlüsseln"
   State.DecPos = 1;
   Edit5.SetText({});
-  while (CanStep(Edit3, State.DecPos, Edit5)) {
-    BitBtn7Click();
-    platform_.RedrawNow();
-  }
+  RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, false);
   State.DecPos = 1;
 }
