@@ -1,6 +1,7 @@
 // main() of every window test: the real widgets on the offscreen platform,
-// with the program's translations and fonts, and German as the locale so the
-// decimal separator is fixed.
+// with the program's translations and fonts. The decimal separator comes from
+// the locale CTest sets (C.UTF-8); tests that show numbers ask the platform
+// for it rather than assume one.
 #include <gtest/gtest.h>
 
 #include <QApplication>
