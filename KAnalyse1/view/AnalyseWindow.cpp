@@ -95,11 +95,11 @@ AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
 void AnalyseWindow::Create() { Binder().Run([&form = form_] { form.FormCreate(); }); }
 
 void AnalyseWindow::BuildLabels() {
-  for (const LabelSpec& spec : kLabels) {
-    auto* label = new QLabel(U(spec.caption), this);
-    label->setObjectName(QString::fromLatin1(spec.name));
+  for (const LabelSpec& item : kLabels) {
+    auto* label = new QLabel(U(item.caption), this);
+    label->setObjectName(QString::fromLatin1(item.name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    switch (spec.look) {
+    switch (item.look) {
       case Look::Plain:
         break;
       case Look::Bold:
@@ -113,29 +113,29 @@ void AnalyseWindow::BuildLabels() {
     // than the one the layout was measured in (Tahoma Bold for "+/- %"), the
     // text grows to the right, and where it would still reach the next control
     // it is condensed to fit rather than hidden under that control.
-    int width = std::max(spec.w, label->fontMetrics().horizontalAdvance(label->text()));
-    if (width > spec.room) {
+    int width = std::max(item.w, label->fontMetrics().horizontalAdvance(label->text()));
+    if (width > item.room) {
       QFont condensed = label->font();
-      condensed.setStretch(spec.room * 100 / width);
+      condensed.setStretch(item.room * 100 / width);
       label->setFont(condensed);
-      width = spec.room;
+      width = item.room;
     }
-    Place(label, {spec.x, spec.y, width, spec.h}, spec.anchors);
+    Place(label, {item.x, item.y, width, item.h}, item.anchors);
   }
 }
 
 void AnalyseWindow::BuildFields() {
-  for (const FieldSpec& spec : kFields) {
+  for (const FieldSpec& item : kFields) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(spec.name));
-    edit->setFont(MakeFont(kSansSerif, 11, spec.bold));
-    if (spec.buttonFace) {
+    edit->setObjectName(QString::fromLatin1(item.name));
+    edit->setFont(MakeFont(kSansSerif, 11, item.bold));
+    if (item.buttonFace) {
       QPalette palette = edit->palette();
       palette.setColor(QPalette::Base, palette.color(QPalette::Button));
       edit->setPalette(palette);
     }
-    Place(edit, {spec.x, spec.y, spec.w, spec.h}, spec.anchors);
-    Binder().BindEdit(form_.*spec.model, edit);
+    Place(edit, {item.x, item.y, item.w, item.h}, item.anchors);
+    Binder().BindEdit(form_.*item.model, edit);
   }
 
   // The spinner is not coupled to Edit1: UpDown1Click writes the tolerance there.

@@ -152,12 +152,12 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
 }
 
 void MainWindow::BuildLabels() {
-  for (const LabelSpec& spec : kLabels) {
-    auto* label = new QLabel(U(spec.caption), this);
-    label->setObjectName(QString::fromLatin1(spec.name));
-    label->setGeometry(spec.x, spec.y, spec.w, spec.h);
+  for (const LabelSpec& item : kLabels) {
+    auto* label = new QLabel(U(item.caption), this);
+    label->setObjectName(QString::fromLatin1(item.name));
+    label->setGeometry(item.x, item.y, item.w, item.h);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    switch (spec.style) {
+    switch (item.style) {
       case LabelStyle::Plain: break;
       case LabelStyle::Bold: label->setFont(MakeFont(kSansSerif, 11, true)); break;
       case LabelStyle::Banner: {
@@ -274,18 +274,18 @@ void MainWindow::BuildOptions() {
 }
 
 void MainWindow::BuildButtons() {
-  for (const ButtonSpec& spec : kButtons) {
-    auto* button = new GlyphButton(U(spec.caption), GlyphIcon(spec.glyph), this);
-    button->setObjectName(QString::fromLatin1(spec.name));
-    button->setGeometry(spec.x, spec.y, spec.w, 25);
-    button->SetGlyphSide(spec.glyphRight ? GlyphButton::Side::Right : GlyphButton::Side::Left);
-    button->SetSpacing(spec.spacing);
-    if (spec.bold) button->setFont(MakeFont(kSansSerif, 11, true));
+  for (const ButtonSpec& item : kButtons) {
+    auto* button = new GlyphButton(U(item.caption), GlyphIcon(item.glyph), this);
+    button->setObjectName(QString::fromLatin1(item.name));
+    button->setGeometry(item.x, item.y, item.w, 25);
+    button->SetGlyphSide(item.glyphRight ? GlyphButton::Side::Right : GlyphButton::Side::Left);
+    button->SetSpacing(item.spacing);
+    if (item.bold) button->setFont(MakeFont(kSansSerif, 11, true));
     FormBinder::Handler onClick;
     // Captures the model itself: GCC 12's vptr check misreads a member reached
     // through a captured this next to a member-pointer capture.
-    if (spec.handler) onClick = [&form = form_, handler = spec.handler] { (form.*handler)(); };
-    binder_->BindButton(form_.*spec.model, button, onClick);
+    if (item.handler) onClick = [&form = form_, handler = item.handler] { (form.*handler)(); };
+    binder_->BindButton(form_.*item.model, button, onClick);
   }
 }
 
