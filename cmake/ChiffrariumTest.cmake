@@ -1,11 +1,14 @@
-# chiffrarium_add_test(<name> SOURCES <files…> LIBS <targets…> [WINDOW])
+# chiffrarium_add_test(<name> SOURCES <files…> LIBS <targets…> [WINDOW [SCALED]])
 #
 # One executable and one CTest entry per test file group. WINDOW tests drive the
 # real Qt widgets and run on the offscreen platform, so they need no display.
+# SCALED window tests run a second time as <name>_scaled, with every window at
+# twice its size on a 3840 × 2160 screen (QT_SCALE_FACTOR=2), as on a
+# high-resolution display.
 find_package(GTest REQUIRED)
 
 function(chiffrarium_add_test name)
-  cmake_parse_arguments(ARG "WINDOW" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOW;SCALED" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
   if(ARG_WINDOW)
@@ -18,6 +21,12 @@ function(chiffrarium_add_test name)
     set_tests_properties(${name} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
       LABELS window)
+    if(ARG_SCALED)
+      add_test(NAME ${name}_scaled COMMAND ${name})
+      set_tests_properties(${name}_scaled PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/offscreen-scaled.json;QT_SCALE_FACTOR=2;LC_ALL=C.UTF-8"
+        LABELS "window;scaled")
+    endif()
   else()
     set_tests_properties(${name} PROPERTIES LABELS model)
   endif()

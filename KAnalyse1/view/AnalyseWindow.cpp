@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <array>
 
 #include "KAnalyse1/model/TForm2.h"
@@ -28,23 +27,22 @@ constexpr unsigned kAllSides = kAnchorAll;
 struct LabelSpec {
   const char* name;
   int x, y, w, h;
-  int room;  // width up to the next control on the right, less one pixel
   unsigned anchors;
   const char* caption;
   Look look;
 };
 
 const LabelSpec kLabels[] = {
-    {"Label6", 88, 8, 243, 13, 247, kTopLeft,
+    {"Label6", 88, 8, 243, 13, kTopLeft,
      "Analyse beruht auf dem eingestellten Alphabet  mit: ", Look::Plain},
-    {"Label7", 384, 8, 39, 13, 219, kTopLeft, "Zeichen", Look::Plain},
-    {"Label1", 384, 24, 96, 13, 103, kTopRight, "Bewertungstoleranz:", Look::Plain},
-    {"Label2", 488, 20, 42, 20, 47, kTopRight, "+/- %", Look::Large},
-    {"Label3", 16, 364, 187, 13, 199, kBottomLeft, "empfohlene Cäsar-Verschiebung:", Look::Bold},
-    {"Label5", 256, 364, 45, 13, 47, kBottomLeft, "ev. auch:", Look::Plain},
-    {"Label4", 16, 378, 196, 13, 199, kBottomLeft, "(aus Häufigkeitsmuster-Vergleich ermittelt)",
+    {"Label7", 384, 8, 39, 13, kTopLeft, "Zeichen", Look::Plain},
+    {"Label1", 384, 24, 96, 13, kTopRight, "Bewertungstoleranz:", Look::Plain},
+    {"Label2", 488, 20, 42, 20, kTopRight, "+/- %", Look::Large},
+    {"Label3", 16, 364, 187, 13, kBottomLeft, "empfohlene Cäsar-Verschiebung:", Look::Bold},
+    {"Label5", 256, 364, 45, 13, kBottomLeft, "ev. auch:", Look::Plain},
+    {"Label4", 16, 378, 196, 13, kBottomLeft, "(aus Häufigkeitsmuster-Vergleich ermittelt)",
      Look::Plain},
-    {"Label8", 72, 392, 135, 13, 143, kBottomLeft, "Summe der Fehler-Quadrate:", Look::Plain},
+    {"Label8", 72, 392, 135, 13, kBottomLeft, "Summe der Fehler-Quadrate:", Look::Plain},
 };
 
 struct FieldSpec {
@@ -86,6 +84,10 @@ AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
   BuildFields();
   BuildGrid();
   BuildButtons();
+  // Where a substitute font runs wider than the one the layout was measured in
+  // (Tahoma Bold for "+/- %"), a label grows into the room beside it, condensed
+  // if it would still reach the next control.
+  FitLabels();
   // "Beenden" comes first and so has the focus when the window opens.
   ChainTabOrder(this, {"BitBtn1", "StringGrid1", "Edit1", "UpDown1", "BitBtn2", "BitBtn3", "Edit2",
                        "Edit3", "Edit4", "Edit5", "Edit6"});
@@ -109,18 +111,7 @@ void AnalyseWindow::BuildLabels() {
         label->setFont(MakeFont(kSansSerif, 16, true));
         break;
     }
-    // Labels size themselves to their text. Where a substitute font runs wider
-    // than the one the layout was measured in (Tahoma Bold for "+/- %"), the
-    // text grows to the right, and where it would still reach the next control
-    // it is condensed to fit rather than hidden under that control.
-    int width = std::max(item.w, label->fontMetrics().horizontalAdvance(label->text()));
-    if (width > item.room) {
-      QFont condensed = label->font();
-      condensed.setStretch(item.room * 100 / width);
-      label->setFont(condensed);
-      width = item.room;
-    }
-    Place(label, {item.x, item.y, width, item.h}, item.anchors);
+    Place(label, {item.x, item.y, item.w, item.h}, item.anchors);
   }
 }
 

@@ -52,6 +52,7 @@ BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
   for (const Placement& p : kPlacements)
     if (QWidget* widget = findChild<QWidget*>(QString::fromLatin1(p.name)))
       Place(widget, p.design, p.anchors);
+  FitLabels();
   // The first stop has the focus when the window opens.
   ChainTabOrder(this, {"StringGrid1", "BitBtn1", "BitBtn2", "Edit1", "BitBtn3", "RichEdit1"});
   grid_->setFocus(Qt::OtherFocusReason);

@@ -144,6 +144,7 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
   BuildTables();
   BuildOptions();
   BuildButtons();
+  FitLabels(this);
   SetTabOrder();
 
   binder_->TrackFocus([this] { return form_.ActiveControl(); },

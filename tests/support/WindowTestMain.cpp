@@ -10,7 +10,10 @@
 #include "app/Program.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+  // The offscreen platform, also where the test's environment names none;
+  // a scaled run brings its own screen in the platform's options.
+  if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   InstallGermanEnvironment();

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QExposeEvent>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -84,17 +84,20 @@ class MainWindowSteps : public testing::Test {
 
   // Whether the screen shows these widgets as they would be drawn now. The
   // screen is the window's backing store: what was last painted and flushed.
+  // It is read straight from the store: the offscreen platform's grabWindow()
+  // cuts a scaled window down to its size in logical pixels.
   bool OnScreen(std::initializer_list<const char*> names) {
     QWidget& window = program.window1;
-    const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
-    const QImage drawn = window.grab().toImage();
-    if (screen.isNull() || screen.size() != drawn.size()) return false;
+    QPaintDevice* store = window.backingStore() ? window.backingStore()->paintDevice() : nullptr;
+    if (!store || store->devType() != QInternal::Image) return false;
+    const QImage screen = static_cast<const QImage*>(store)->convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (screen.size() != drawn.size()) return false;
+    const qreal ratio = drawn.devicePixelRatio();
     for (const char* name : names) {
       const QWidget* part = Find(name);
-      const QRect rect(part->mapTo(&window, QPoint(0, 0)), part->size());
-      if (screen.copy(rect).convertToFormat(QImage::Format_RGB32) !=
-          drawn.copy(rect).convertToFormat(QImage::Format_RGB32))
-        return false;
+      const QRect rect(part->mapTo(&window, QPoint(0, 0)) * ratio, part->size() * ratio);
+      if (screen.copy(rect) != drawn.copy(rect)) return false;
     }
     return true;
   }

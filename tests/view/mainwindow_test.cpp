@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -191,12 +194,100 @@ const Placement kPlacements[] = {
     {"BitBtn11", {376, 392, 177, 25}},   {"BitBtn12", {560, 392, 217, 25}},
 };
 
+// At any scale: positions and sizes are logical pixels. A label may grow to the
+// right where this screen's font runs wider, but never cuts its text and never
+// reaches the control beside it.
 TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
   for (const Placement& p : kPlacements) {
     QWidget* widget = Find(p.name);
     ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
     EXPECT_EQ(widget->parentWidget(), &program->window1) << p.name;
+    if (!qobject_cast<QLabel*>(widget)) {
+      EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
+      continue;
+    }
+    EXPECT_EQ(widget->pos(), p.geometry.topLeft()) << p.name;
+    EXPECT_EQ(widget->height(), p.geometry.height()) << p.name;
+    EXPECT_GE(widget->width(), p.geometry.width()) << p.name;
+    EXPECT_GE(widget->width(), widget->sizeHint().width()) << p.name << " cuts its text";
+    for (const Placement& other : kPlacements) {
+      const QRect o = other.geometry;
+      if (o.left() > p.geometry.left() && o.top() <= p.geometry.bottom() &&
+          o.bottom() >= p.geometry.top()) {
+        EXPECT_LT(widget->geometry().right(), o.left()) << p.name << " runs into " << other.name;
+      }
+    }
+  }
+}
+
+// A glyph is drawn from the picture made for the screen's pixel ratio, so it
+// stays sharp on a scaled screen instead of being blown up from 16 × 16.
+TEST_F(MainWindowTest, GlyphsAreDrawnForTheScreensPixelRatio) {
+  for (const char* name : {"BitBtn16", "BitBtn18", "BitBtn12"}) {
+    auto* button = Find<GlyphButton>(name);
+    const QImage shot = button->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const qreal ratio = shot.devicePixelRatio();
+    EXPECT_EQ(ratio, program->window1.devicePixelRatioF());
+    const QImage glyph = button->icon()
+                             .pixmap(QSize(16, 16), ratio)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(glyph.size(), QSize(16, 16) * ratio);
+    const QPoint origin = button->GlyphRect().topLeft() * ratio;
+    int opaque = 0;
+    for (int y = 0; y < glyph.height(); ++y)
+      for (int x = 0; x < glyph.width(); ++x)
+        if (qAlpha(glyph.pixel(x, y)) == 255) {
+          ++opaque;
+          ASSERT_EQ(shot.pixel(origin + QPoint(x, y)), glyph.pixel(x, y))
+              << name << " at " << x << "," << y;
+        }
+    EXPECT_GT(opaque, 0) << name;
+  }
+}
+
+// Each grid line covers its whole logical pixel and no more: at scale 2 both
+// device pixels of the line, and neither neighbour.
+TEST_F(MainWindowTest, GridLinesCoverWholePixelsAtAnyScale) {
+  auto* grid = Find<GridWidget>("StringGrid2");
+  const QImage shot = grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const int ratio = static_cast<int>(shot.devicePixelRatio());
+  const QRect cell = grid->CellRect(3, 1);
+  const QRect header = grid->CellRect(3, 0);
+  const QRgb normalLine = qRgb(0xC0, 0xC0, 0xC0);
+  const QRgb darkLine = grid->palette().color(QPalette::Dark).rgb();
+  struct Line {
+    const char* what;
+    bool vertical;
+    int at;     // the line's logical pixel
+    int along;  // a logical pixel along the line
+    QRgb colour;
+  };
+  const Line lines[] = {
+      {"right of a cell", true, cell.right() + 1, cell.center().y(), normalLine},
+      {"below a cell", false, cell.bottom() + 1, cell.center().x(), normalLine},
+      {"below the header", false, header.bottom() + 1, header.center().x(), darkLine},
+  };
+  for (const Line& line : lines) {
+    auto pixel = [&](int device) {
+      const int along = line.along * ratio;
+      return line.vertical ? shot.pixel(device, along) : shot.pixel(along, device);
+    };
+    for (int d = 0; d < ratio; ++d)
+      EXPECT_EQ(pixel(line.at * ratio + d), line.colour) << line.what << ", device pixel " << d;
+    EXPECT_NE(pixel(line.at * ratio - 1), line.colour) << line.what << ", the pixel before it";
+    EXPECT_NE(pixel((line.at + 1) * ratio), line.colour) << line.what << ", the pixel after it";
+  }
+}
+
+// The bitmap MS Sans Serif would turn blurry when scaled, so on a scaled
+// screen every text of the window is drawn in a scalable face.
+TEST_F(MainWindowTest, TextIsDrawnInScalableFacesOnAScaledScreen) {
+  if (program->window1.devicePixelRatioF() <= 1.0) GTEST_SKIP() << "the bitmap face is sharp here";
+  for (QWidget* widget : program->window1.findChildren<QWidget*>()) {
+    const QFontInfo face(widget->font());
+    EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()))
+        << qPrintable(widget->objectName()) << ": " << qPrintable(face.family());
   }
 }
 

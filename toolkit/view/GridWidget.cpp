@@ -257,19 +257,22 @@ void GridWidget::paintEvent(QPaintEvent*) {
 void GridWidget::PaintCell(QPainter& painter, int col, int row, const QRect& rect) const {
   const bool fixed = col < model_.FixedCols() || row < model_.FixedRows();
   const QPalette& pal = palette();
-  const QRect withLines = rect.adjusted(0, 0, kLine, kLine);
+  // Lines are filled rectangles, not pen strokes: a stroke one pixel wide
+  // straddles the pixel boundary on a scaled screen, where it would end up half
+  // in the cell and half under the highlight; a rectangle covers exactly its
+  // pixel at any scale.
+  const QRect rightLine(rect.right() + 1, rect.top(), kLine, rect.height() + kLine);
+  const QRect bottomLine(rect.left(), rect.bottom() + 1, rect.width() + kLine, kLine);
   if (fixed) {
     painter.fillRect(rect, pal.color(QPalette::Button));
-    painter.setPen(pal.color(QPalette::Light));  // raised header: light top and left edges
-    painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.drawLine(rect.topLeft(), rect.bottomLeft());
-    painter.setPen(pal.color(QPalette::Dark));
-    painter.drawLine(withLines.topRight(), withLines.bottomRight());
-    painter.drawLine(withLines.bottomLeft(), withLines.bottomRight());
+    // A raised header: light top and left edges, dark lines right and below.
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), pal.color(QPalette::Light));
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), pal.color(QPalette::Light));
+    painter.fillRect(rightLine, pal.color(QPalette::Dark));
+    painter.fillRect(bottomLine, pal.color(QPalette::Dark));
   } else {
-    painter.setPen(kNormalLine);
-    painter.drawLine(withLines.topRight(), withLines.bottomRight());
-    painter.drawLine(withLines.bottomLeft(), withLines.bottomRight());
+    painter.fillRect(rightLine, kNormalLine);
+    painter.fillRect(bottomLine, kNormalLine);
   }
   const bool highlighted = IsCellHighlighted(col, row);
   if (highlighted) painter.fillRect(rect, pal.color(QPalette::Highlight));

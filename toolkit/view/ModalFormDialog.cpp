@@ -35,6 +35,8 @@ void ModalFormDialog::Place(QWidget* widget, QRect designed, unsigned anchors) {
   layout_.Place(widget, designed, anchors, size());
 }
 
+void ModalFormDialog::FitLabels() { layout_.FitLabels(size()); }
+
 void ModalFormDialog::PrepareShowing() {
   *form_.ModalResult = 0;
   binder_->Run(form_.FormShow);

@@ -46,6 +46,9 @@ class ModalFormDialog : public QDialog {
  protected:
   // Places a control for the smallest window, anchored to the given edges.
   void Place(QWidget* widget, QRect designed, unsigned anchors);
+  // Once every control is placed: labels whose text runs wider on this screen
+  // than the layout's width grow into the room beside them (Layout.h).
+  void FitLabels();
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
