@@ -6,6 +6,7 @@
 #include <array>
 
 #include "KAnalyse1/model/TForm2.h"
+#include "toolkit/view/Accessibility.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GlyphButton.h"
@@ -63,6 +64,31 @@ const FieldSpec kFields[] = {
     {"Edit5", 304, 384, 177, 21, kBottomLeft, &TForm2::Edit5, false, false},
 };
 
+// What a screen reader says about each control: its name from its caption,
+// hint or the label beside it, what it holds or does, and that label.
+const AccessibleText kAccessibleTexts[] = {
+    {"BitBtn1", "Beenden", "schließt die Häufigkeitsanalyse", nullptr},
+    {"StringGrid1", "Häufigkeitstabelle",
+     "je Geheim-Zeichen: Anzahl, Häufigkeit, erwartete Häufigkeit und die zur "
+     "Bewertungstoleranz passenden Klar-Zeichen und Cäsar-Verschiebungen",
+     nullptr},
+    {"Edit1", "Bewertungstoleranz",
+     "plus/minus Prozent, um die eine Häufigkeit von der erwarteten abweichen darf", "Label1"},
+    {"UpDown1", "Bewertungstoleranz ändern",
+     "erhöht oder verringert die Bewertungstoleranz um eins, von 0 bis 10", nullptr},
+    {"BitBtn2", "nach Zeichen sortieren", "ordnet die Tabelle nach den Geheim-Zeichen", nullptr},
+    {"BitBtn3", "nach Häufigkeit sortieren",
+     "ordnet die Tabelle absteigend nach der Anzahl der Geheim-Zeichen", nullptr},
+    {"Edit2", "empfohlene Cäsar-Verschiebung", "aus Häufigkeitsmuster-Vergleich ermittelt",
+     "Label3"},
+    {"Edit3", "ev. auch", "weitere mögliche Cäsar-Verschiebungen", "Label5"},
+    {"Edit4", "Summe der Fehler-Quadrate", "für die empfohlene Cäsar-Verschiebung", "Label8"},
+    {"Edit5", "weitere Summen der Fehler-Quadrate",
+     "für die weiteren Cäsar-Verschiebungen, in derselben Reihenfolge", nullptr},
+    {"Edit6", "Zeichen im Alphabet",
+     "die Analyse beruht auf dem eingestellten Alphabet mit so vielen Zeichen", "Label6"},
+};
+
 // The grid's columns: "Geheim-Zeichen", "Anzahl", "Häufigkeit [%]",
 // "erwart. Häufigkt.[%]", the matching characters and the matching shifts.
 // Together wider than the grid, which therefore scrolls sideways.
@@ -84,6 +110,7 @@ AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
   BuildFields();
   BuildGrid();
   BuildButtons();
+  DescribeControls(this, kAccessibleTexts);
   // Where a substitute font runs wider than the one the layout was measured in
   // (Tahoma Bold for "+/- %"), a label grows into the room beside it, condensed
   // if it would still reach the next control.

@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 #include "KAnalyse3/model/TForm3.h"
+#include "toolkit/view/Accessibility.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GlyphButton.h"
@@ -38,6 +39,24 @@ const Placement kPlacements[] = {
     {"BitBtn1", {504, 384, 89, 25}, kAnchorBottomRight},
 };
 
+// What a screen reader says about each control: its name from its caption,
+// hint or the label beside it, what it holds or does, and that label.
+const AccessibleText kAccessibleTexts[] = {
+    {"StringGrid1", "Ergebnistabelle",
+     "je Cäsar-Verschiebung: die Anzahl der gefundenen deutschen Wörter und der damit "
+     "entschlüsselte Klar-Text",
+     nullptr},
+    {"BitBtn1", "Beenden", "schließt die brachiale Kryptoanalyse", nullptr},
+    {"BitBtn2", "nach deutschen Wörtern sortieren",
+     "absteigend nach Anzahl der deutschen Wörter und Wortgruppen sortieren", nullptr},
+    {"Edit1", "Zeichen im Alphabet",
+     "die Analyse beruht auf dem eingestellten Alphabet mit so vielen Zeichen", "Label1"},
+    {"BitBtn3", "nach Verschiebung sortieren", "aufsteigend nach der Cäsar-Verschiebung sortieren",
+     nullptr},
+    {"RichEdit1", "benutzte Wortliste",
+     "die deutschen Wörter, die in jedem Klar-Text gezählt werden", "Label3"},
+};
+
 }  // namespace
 
 BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
@@ -52,6 +71,7 @@ BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
   for (const Placement& p : kPlacements)
     if (QWidget* widget = findChild<QWidget*>(QString::fromLatin1(p.name)))
       Place(widget, p.design, p.anchors);
+  DescribeControls(this, kAccessibleTexts);
   FitLabels();
   // The first stop has the focus when the window opens.
   ChainTabOrder(this, {"StringGrid1", "BitBtn1", "BitBtn2", "Edit1", "BitBtn3", "RichEdit1"});

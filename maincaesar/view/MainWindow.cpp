@@ -13,6 +13,7 @@
 #include <array>
 
 #include "maincaesar/model/TForm1.h"
+#include "toolkit/view/Accessibility.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GlyphButton.h"
@@ -117,6 +118,76 @@ const ButtonSpec kButtons[] = {
      8, false, &TForm1::BitBtn12, &TForm1::BitBtn12Click},
 };
 
+// What a screen reader says about each control: its name from its caption or
+// the label beside it, what it holds or does, and that label.
+const AccessibleText kAccessibleTexts[] = {
+    {"Edit1", "Klartext", "zu verschlüsselnder Text", "Label5"},
+    {"Edit4", "Positionsmarke",
+     "das Zeichen ^ steht unter dem Klartext-Zeichen, das gerade verschlüsselt wird", nullptr},
+    {"Edit2", "Cäsar-Verschiebung", "Schlüssel der Verschlüsselung", "Label2"},
+    {"UpDown1", "Cäsar-Verschiebung ändern",
+     "erhöht oder verringert den Schlüssel der Verschlüsselung um eins; die Entschlüsselung "
+     "übernimmt ihn",
+     nullptr},
+    {"RadioGroup1", "Optionen für Alphabet", "welche Zeichen die Tabellen enthalten", nullptr},
+    {"RadioGroup2", "Optionen für Chiffrierung",
+     "was mit Zeichen geschieht, die nicht in der Tabelle stehen", nullptr},
+    {"StringGrid1", "Chiffre",
+     "Verschlüsselungs-Tabelle, Chiffren-Tabelle: oben die Klartext-Zeichen, darunter die "
+     "gesuchten Chiffrentextzeichen",
+     "Label7"},
+    {"Edit3", "Chiffrierter Text", "verschlüsselter Text", "Label6"},
+    {"Edit6", "Cäsar-Verschiebung", "Schlüssel der Entschlüsselung", "Label15"},
+    {"UpDown2", "Cäsar-Verschiebung ändern",
+     "erhöht oder verringert den Schlüssel der Entschlüsselung um eins", nullptr},
+    {"StringGrid2", "Entschlüsselungs-Tabelle",
+     "oben die gesuchten Klartextzeichen, darunter die Chiffrentext-Zeichen", "Label17"},
+    {"Edit5", "Klartext", "entschlüsselter Text", "Label12"},
+    {"BitBtn16", "Klartext löschen",
+     "leert Klartext, Geheimtext und entschlüsselten Klartext; beide Richtungen beginnen von vorn",
+     nullptr},
+    {"BitBtn17", "Klartext einlesen ...",
+     "liest den Klartext aus der Datei KLARTEXT.TXT von Laufwerk A: ein", nullptr},
+    {"BitBtn18", "Klartext speichern ...",
+     "speichert den Klartext in der Datei KLARTEXT.TXT auf Laufwerk A:", nullptr},
+    {"BitBtn14", "von vorn beginnen",
+     "leert den Geheimtext; die Verschlüsselung beginnt wieder beim ersten Klartext-Zeichen",
+     nullptr},
+    {"BitBtn1", "ein Zeichen verschlüsseln",
+     "verschlüsselt das nächste Klartext-Zeichen und hängt es an den Geheimtext an", nullptr},
+    {"BitBtn2", "schrittweise verschlüsseln",
+     "verschlüsselt den Klartext Zeichen für Zeichen, mit einer kurzen Pause nach jedem", nullptr},
+    {"BitBtn3", "alles verschlüsseln", "verschlüsselt den ganzen Klartext auf einmal", nullptr},
+    {"BitBtn4", "Geheimtext einlesen ...",
+     "liest den Geheimtext aus der Datei GEHEIM.TXT von Laufwerk A: ein", nullptr},
+    {"BitBtn6", "Geheimtext löschen",
+     "leert den Geheimtext; die Verschlüsselung beginnt von vorn", nullptr},
+    {"BitBtn5", "Geheimtext speichern ...",
+     "speichert den Geheimtext in der Datei GEHEIM.TXT auf Laufwerk A:", nullptr},
+    {"BitBtn13", "entschlüsselten Klartext löschen",
+     "leert den entschlüsselten Klartext; die Entschlüsselung beginnt von vorn", nullptr},
+    {"BitBtn15", "von vorn beginnen",
+     "leert den entschlüsselten Klartext; die Entschlüsselung beginnt wieder beim ersten "
+     "Geheimtext-Zeichen",
+     nullptr},
+    {"BitBtn7", "ein Zeichen entschlüsseln",
+     "entschlüsselt das nächste Geheimtext-Zeichen und hängt es an den entschlüsselten Klartext "
+     "an",
+     nullptr},
+    {"BitBtn8", "schrittweise alle Zeichen entschlüsseln",
+     "entschlüsselt den Geheimtext Zeichen für Zeichen, mit einer kurzen Pause nach jedem",
+     nullptr},
+    {"BitBtn9", "sofort alle Zeichen entschlüsseln",
+     "entschlüsselt den ganzen Geheimtext auf einmal", nullptr},
+    {"BitBtn10", "Kryptoanalyse Einzelzeichen",
+     "öffnet die Häufigkeitsanalyse des Geheimtexts", nullptr},
+    {"BitBtn11", "Kryptoanalyse Zeichenpaare",
+     "Analyse der Zeichenpaare; in dieser Ausgabe nicht verfügbar", nullptr},
+    {"BitBtn12", "brachiale Kryptoanalyse (Brute Force)",
+     "entschlüsselt den Geheimtext mit jeder Cäsar-Verschiebung und zählt die deutschen Wörter",
+     nullptr},
+};
+
 void SetColours(QWidget* widget, const QColor& base, const QColor& text) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, base);
@@ -144,6 +215,7 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
   BuildTables();
   BuildOptions();
   BuildButtons();
+  DescribeControls(this, kAccessibleTexts);
   FitLabels(this);
   SetTabOrder();
 

@@ -42,6 +42,7 @@ void FormBinder::BindUpDown(UpDown& model, UpDownWidget* widget, Handler onClick
     if (busy_) return;
     if (up ? model.ClickUp() : model.ClickDown()) Run(onClick);
   });
+  syncs_.push_back([&model, widget] { widget->ShowPosition(model.Min, model.Max, model.Position); });
   BindFocus(model, widget);
 }
 

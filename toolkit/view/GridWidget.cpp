@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "toolkit/view/Accessibility.h"
 #include "toolkit/view/QtText.h"
 
 namespace {
@@ -25,6 +26,7 @@ int VisibleCharacters(int width) { return width / 2 + 2; }
 
 GridWidget::GridWidget(StringGrid& model, Options options, QWidget* parent)
     : QAbstractScrollArea(parent), model_(model), options_(options) {
+  InstallToolkitAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -79,6 +81,7 @@ void GridWidget::Sync() {
     if (editor_ && editor_->isVisible() && !(model_.Current() == editing_)) CloseEditor();
     ScrollIntoView(model_.Current());
     viewport()->update();
+    AnnounceCurrentCell(this);
   }
 }
 
@@ -315,6 +318,7 @@ void GridWidget::MoveCurrent(GridCoord cell, bool extend) {
   syncedSelection_ = model_.SelectionRevision();
   ScrollIntoView(cell);
   viewport()->update();
+  AnnounceCurrentCell(this);
 }
 
 int GridWidget::ColumnBorderAt(QPoint point) const {
@@ -484,6 +488,8 @@ void GridWidget::OpenEditor(const QString* replaceWith) {
   editing_ = cell;
   textBeforeEdit_ = ToQString(model_.Cell(cell.Col, cell.Row));
   editor_->setFont(font());
+  editor_->setAccessibleName(accessibleName());
+  editor_->setAccessibleDescription(CellPlace(model_, cell));
   editor_->setText(textBeforeEdit_);
   PlaceEditor();
   editor_->show();

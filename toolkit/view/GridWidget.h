@@ -6,6 +6,9 @@
 // writes the user's moves and edits straight back into it; it makes no other
 // decision.
 //
+// A screen reader sees a table whose current cell is announced as it moves
+// (Accessibility.h).
+//
 // Only the visible cells are painted, and of each cell only as much text as can
 // fit, so cells of tens of thousands of characters cost no more than short ones.
 

@@ -1,9 +1,12 @@
 #include "toolkit/view/UpDownWidget.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOption>
 #include <QStylePainter>
+
+#include "toolkit/view/Accessibility.h"
 
 namespace {
 constexpr int kFirstRepeatMs = 400;
@@ -11,6 +14,7 @@ constexpr int kRepeatMs = 80;
 }  // namespace
 
 UpDownWidget::UpDownWidget(QWidget* parent) : QWidget(parent) {
+  InstallToolkitAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   repeat_.setSingleShot(false);
   connect(&repeat_, &QTimer::timeout, this, &UpDownWidget::Repeat);
@@ -19,6 +23,17 @@ UpDownWidget::UpDownWidget(QWidget* parent) : QWidget(parent) {
 QRect UpDownWidget::UpRect() const { return QRect(0, 0, width(), height() / 2); }
 QRect UpDownWidget::DownRect() const {
   return QRect(0, height() / 2, width(), height() - height() / 2);
+}
+
+void UpDownWidget::Press(bool up) { Q_EMIT ArrowClicked(up); }
+
+void UpDownWidget::ShowPosition(int minimum, int maximum, int position) {
+  minimum_ = minimum;
+  maximum_ = maximum;
+  if (position == position_) return;
+  position_ = position;
+  QAccessibleValueChangeEvent event(this, position);
+  QAccessible::updateAccessibility(&event);
 }
 
 void UpDownWidget::paintEvent(QPaintEvent*) {
@@ -51,7 +66,7 @@ void UpDownWidget::mousePressEvent(QMouseEvent* event) {
   const bool up = UpRect().contains(event->position().toPoint());
   pressed_ = up ? Pressed::Up : Pressed::Down;
   update();
-  Q_EMIT ArrowClicked(up);
+  Press(up);
   repeat_.start(kFirstRepeatMs);
 }
 
@@ -67,14 +82,14 @@ void UpDownWidget::Repeat() {
     return;
   }
   repeat_.setInterval(kRepeatMs);
-  Q_EMIT ArrowClicked(pressed_ == Pressed::Up);
+  Press(pressed_ == Pressed::Up);
 }
 
 void UpDownWidget::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Up) {
-    Q_EMIT ArrowClicked(true);
+    Press(true);
   } else if (event->key() == Qt::Key_Down) {
-    Q_EMIT ArrowClicked(false);
+    Press(false);
   } else {
     QWidget::keyPressEvent(event);
   }

@@ -2,6 +2,8 @@
 // An up-down spinner: two arrow buttons stacked, with no value of its own to
 // show. A press on an arrow (held down, it repeats) or the Up and Down keys
 // report an arrow click; whether the position moves is the model's affair.
+// A screen reader sees a spin box (Accessibility.h) with the position the
+// binder hands in.
 
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +17,16 @@ class UpDownWidget : public QWidget {
   // Rectangles of the two arrow buttons (for tests and painting).
   QRect UpRect() const;
   QRect DownRect() const;
+
+  // One click on an arrow, as a mouse press or the Up and Down keys give it.
+  void Press(bool up);
+
+  // The position the spinner stands for, between minimum and maximum, as a
+  // screen reader reports it; setting it draws nothing and raises nothing.
+  void ShowPosition(int minimum, int maximum, int position);
+  int Minimum() const { return minimum_; }
+  int Maximum() const { return maximum_; }
+  int Position() const { return position_; }
 
  Q_SIGNALS:
   void ArrowClicked(bool up);
@@ -34,4 +46,7 @@ class UpDownWidget : public QWidget {
 
   Pressed pressed_ = Pressed::None;
   QTimer repeat_;
+  int minimum_ = 0;
+  int maximum_ = 0;
+  int position_ = 0;
 };

@@ -1,0 +1,332 @@
+// The three windows as a screen reader and a keyboard user meet them: every
+// control named and described in German, labels tied to their fields, the
+// grid's current cell announced as it moves, the spinners as spin boxes, and
+// buttons, option groups and spinners worked from the keyboard alone.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+#include "app/Program.h"
+#include "toolkit/view/Accessibility.h"
+#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/UpDownWidget.h"
+
+namespace {
+
+// Every control of a window: its widgets other than labels, and the option
+// buttons inside its option groups.
+std::vector<QWidget*> Controls(QWidget* window) {
+  std::vector<QWidget*> controls;
+  for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<QLabel*>(child) || child->isWindow()) continue;
+    controls.push_back(child);
+    if (qobject_cast<QGroupBox*>(child))
+      for (QRadioButton* option : child->findChildren<QRadioButton*>()) controls.push_back(option);
+  }
+  return controls;
+}
+
+class AccessibilityTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    program.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window1));
+  }
+
+  template <typename T = QWidget>
+  T* Find(QWidget* window, const char* name) {
+    T* widget = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    return Find<T>(&program.window1, name);
+  }
+  static QAccessibleInterface* Iface(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+  }
+  static QString Focused() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+  }
+  // Presses Tab until the named control has the focus, as a learner would.
+  static bool TabTo(const char* name) {
+    for (int i = 0; i < 40 && QApplication::focusWidget() && Focused() != QLatin1String(name); ++i)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return Focused() == QLatin1String(name);
+  }
+  static void Press(Qt::Key key) {
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), key);
+  }
+  QString Text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
+
+  // Runs body inside the modal loop of the analysis window that the focused
+  // button opens with the space bar; closes the window if body left it open.
+  static void OpenWithSpace(QDialog& dialog, const std::function<void()>& body) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+      ran = true;
+      // Shown from a key press, the dialog is activated by the window system a
+      // moment later; the keys go to the active window's focus.
+      if (QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; })) body();
+      if (dialog.isVisible()) dialog.done(-1);
+    });
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(ran) << "the window did not open";
+  }
+
+  Program program;
+};
+
+TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasANameAndADescription) {
+  struct Window {
+    QWidget* window;
+    std::size_t controls;  // fields, tables, spinners, option groups and buttons
+  };
+  const Window windows[] = {
+      {&program.window1, 6 + 2 + 2 + 2 + 18 + 7},  // the option buttons of both groups included
+      {&program.window2, 6 + 1 + 1 + 3},
+      {&program.window3, 2 + 1 + 3},
+  };
+  for (const Window& w : windows) {
+    const std::vector<QWidget*> controls = Controls(w.window);
+    EXPECT_EQ(controls.size(), w.controls) << qPrintable(w.window->objectName());
+    for (QWidget* control : controls) {
+      SCOPED_TRACE(qPrintable(w.window->objectName() + QLatin1Char('.') + control->objectName()));
+      QAccessibleInterface* iface = Iface(control);
+      ASSERT_NE(iface, nullptr);
+      EXPECT_FALSE(iface->text(QAccessible::Name).trimmed().isEmpty());
+      EXPECT_FALSE(iface->text(QAccessible::Description).trimmed().isEmpty());
+    }
+  }
+}
+
+TEST_F(AccessibilityTest, NamesComeFromCaptionsHintsAndTheLabelsBesideTheControls) {
+  struct Case {
+    QWidget* window;
+    const char* control;
+    const char* name;
+    const char* description;  // nullptr: not checked here
+    const char* label;        // the label beside it, nullptr: none
+  };
+  const Case cases[] = {
+      {&program.window1, "Edit1", "Klartext", "zu verschlüsselnder Text", "Label5"},
+      {&program.window1, "StringGrid1", "Chiffre",
+       "Verschlüsselungs-Tabelle, Chiffren-Tabelle: oben die Klartext-Zeichen, darunter die "
+       "gesuchten Chiffrentextzeichen",
+       "Label7"},
+      {&program.window1, "UpDown1", "Cäsar-Verschiebung ändern", nullptr, nullptr},
+      {&program.window1, "Edit3", "Chiffrierter Text", "verschlüsselter Text", "Label6"},
+      {&program.window1, "BitBtn3", "alles verschlüsseln", nullptr, nullptr},
+      {&program.window1, "RadioGroup1", "Optionen für Alphabet", nullptr, nullptr},
+      {&program.window1, "RadioGroup1Item0", "nur Buchstaben (original)", "Optionen für Alphabet",
+       nullptr},
+      {&program.window2, "BitBtn1", "Beenden", nullptr, nullptr},
+      {&program.window2, "BitBtn2", "nach Zeichen sortieren", nullptr, nullptr},
+      {&program.window2, "Edit1", "Bewertungstoleranz", nullptr, "Label1"},
+      {&program.window3, "BitBtn2", "nach deutschen Wörtern sortieren",
+       "absteigend nach Anzahl der deutschen Wörter und Wortgruppen sortieren", nullptr},
+      {&program.window3, "RichEdit1", "benutzte Wortliste", nullptr, "Label3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    QWidget* control = Find(c.window, c.control);
+    ASSERT_NE(control, nullptr);
+    QAccessibleInterface* iface = Iface(control);
+    EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8(c.name));
+    if (c.description) {
+      EXPECT_EQ(iface->text(QAccessible::Description), QString::fromUtf8(c.description));
+    }
+    if (!c.label) continue;
+    auto* label = Find<QLabel>(c.window, c.label);
+    EXPECT_EQ(label->buddy(), control);
+    // The screen reader learns which label names the control.
+    bool labelled = false;
+    for (const auto& [other, relation] : iface->relations(QAccessible::Label))
+      labelled = labelled || other->object() == label;
+    EXPECT_TRUE(labelled);
+  }
+}
+
+TEST_F(AccessibilityTest, CellPlacesAreSaidByTheirHeaders) {
+  StringGrid cipher(37, 2, 0, 1);
+  cipher.SetCell(7, 0, "H");
+  StringGrid analysis(6, 62, 1, 1);
+  analysis.SetCell(1, 0, "Anzahl");
+  analysis.SetCell(0, 5, "E");
+  analysis.SetCell(0, 27, " ");
+  struct Case {
+    const StringGrid* cells;
+    GridCoord cell;
+    const char* place;
+  } const cases[] = {
+      {&cipher, {7, 1}, "Spalte H"},
+      {&cipher, {8, 1}, "Spalte 9"},  // a header without text: counted from 1
+      {&cipher, {0, 0}, "Kopfzelle"},
+      {&analysis, {1, 5}, "Zeile E, Spalte Anzahl"},
+      {&analysis, {1, 27}, "Zeile 27, Spalte Anzahl"},  // the blank character
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(CellPlace(*c.cells, c.cell), QString::fromUtf8(c.place))
+        << c.cell.Col << "," << c.cell.Row;
+}
+
+// The table's one child is its current cell: what a screen reader reads when
+// the table has the focus, renamed whenever the cell moves. (The events that
+// tell a screen reader so are only delivered while one listens, which the
+// offscreen platform never does, so the test reads the tree.)
+TEST_F(AccessibilityTest, TheTablesFocusIsItsCurrentCellWhereverItMoves) {
+  auto* grid = Find<GridWidget>("StringGrid1");
+  QAccessibleInterface* table = Iface(grid);
+  ASSERT_EQ(table->role(), QAccessible::Table);
+  ASSERT_EQ(table->childCount(), 1);
+  QAccessibleInterface* cell = table->child(0);
+  ASSERT_EQ(cell->role(), QAccessible::Cell);
+  EXPECT_EQ(cell->parent(), table);
+  EXPECT_EQ(table->indexOfChild(cell), 0);
+  EXPECT_EQ(table->focusChild(), nullptr);  // the plaintext field has the focus
+
+  QTest::keyClicks(Find("Edit1"), QStringLiteral("hallo"));
+  QTest::mouseClick(Find("BitBtn1"), Qt::LeftButton);  // "ein Zeichen verschlüsseln"
+  // H is encrypted to Y: the table has the focus, and its focus is the cell.
+  ASSERT_TRUE(grid->hasFocus());
+  EXPECT_EQ(table->focusChild(), cell);
+  EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Y"));
+  EXPECT_EQ(cell->text(QAccessible::Description), QStringLiteral("Spalte H"));
+  EXPECT_TRUE(cell->state().focused);
+  EXPECT_TRUE(cell->state().selected);
+  const QRect cellOnScreen = cell->rect();
+  EXPECT_EQ(cellOnScreen.size(), QSize(12, 20));
+  EXPECT_TRUE(QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()).contains(cellOnScreen));
+  EXPECT_EQ(table->childAt(cellOnScreen.center().x(), cellOnScreen.center().y()), cell);
+
+  QTest::keyClick(grid, Qt::Key_Right);
+  EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Z"));
+  EXPECT_EQ(cell->text(QAccessible::Description), QStringLiteral("Spalte I"));
+  EXPECT_EQ(cell->rect().left(), cellOnScreen.left() + 13);
+
+  // Typing into the cell opens its editor, which says which table and cell it edits.
+  QTest::keyClick(grid, Qt::Key_Q);
+  ASSERT_NE(grid->Editor(), nullptr);
+  EXPECT_EQ(grid->Editor()->accessibleName(), QStringLiteral("Chiffre"));
+  EXPECT_EQ(grid->Editor()->accessibleDescription(), QStringLiteral("Spalte I"));
+}
+
+TEST_F(AccessibilityTest, TheSpinnerIsASpinBoxWithItsShiftAndArrows) {
+  QAccessibleInterface* spinner = Iface(Find("UpDown1"));
+  ASSERT_EQ(spinner->role(), QAccessible::SpinBox);
+  QAccessibleValueInterface* value = spinner->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->currentValue().toInt(), 17);
+  EXPECT_EQ(value->minimumValue().toInt(), 0);
+  EXPECT_EQ(value->maximumValue().toInt(), 37);
+  EXPECT_EQ(spinner->text(QAccessible::Value), QStringLiteral("17"));
+
+  QAccessibleActionInterface* actions = spinner->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::increaseAction()));
+  actions->doAction(QAccessibleActionInterface::increaseAction());
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("18"));
+  EXPECT_EQ(Text("Edit6"), QStringLiteral("18"));  // the handler ran, as after a click
+  EXPECT_EQ(value->currentValue().toInt(), 18);
+
+  value->setCurrentValue(20);
+  EXPECT_EQ(value->currentValue().toInt(), 20);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("20"));
+  value->setCurrentValue(99);  // beyond the maximum: the spinner stops there
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("37"));
+}
+
+TEST_F(AccessibilityTest, TheWorkbenchWorksFromTheKeyboard) {
+  ASSERT_EQ(Focused(), QStringLiteral("Edit1"));
+  QTest::keyClicks(Find("Edit1"), QStringLiteral("hallo"));
+  ASSERT_TRUE(TabTo("BitBtn3"));
+  Press(Qt::Key_Space);  // "alles verschlüsseln"
+  EXPECT_EQ(Text("Edit3"), QStringLiteral("YR114"));
+
+  // The alphabet option: one Tab stop, changed with the arrow keys.
+  Find("Edit4")->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(TabTo("RadioGroup1Item2"));
+  Press(Qt::Key_Down);
+  EXPECT_TRUE(Find<QRadioButton>("RadioGroup1Item3")->isChecked());
+  EXPECT_EQ(program.form1.StringGrid1.ColCount(), 60);
+  Press(Qt::Key_Left);  // to the column on the left
+  EXPECT_EQ(program.form1.RadioGroup1.ItemIndex, 1);
+  EXPECT_EQ(program.form1.StringGrid1.ColCount(), 27);
+  Press(Qt::Key_Up);
+  EXPECT_EQ(program.form1.RadioGroup1.ItemIndex, 0);
+  EXPECT_EQ(program.form1.StringGrid1.ColCount(), 26);
+
+  // The spinner steps with the Up and Down keys.
+  Find("Edit2")->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(TabTo("UpDown1"));
+  Press(Qt::Key_Up);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("18"));
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Down);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("16"));
+  EXPECT_EQ(Text("Edit6"), QStringLiteral("16"));
+
+  // "von vorn beginnen" of the encryption, reached with Tab, pressed with space.
+  QTest::keyClicks(Find("Edit1"), QStringLiteral("x"));
+  Find("Edit1")->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(TabTo("BitBtn3"));
+  Press(Qt::Key_Space);
+  ASSERT_FALSE(Text("Edit3").isEmpty());
+  ASSERT_TRUE(TabTo("BitBtn14"));
+  Press(Qt::Key_Space);
+  EXPECT_EQ(Text("Edit3"), QString());
+}
+
+TEST_F(AccessibilityTest, BothAnalysesWorkFromTheKeyboard) {
+  QTest::keyClicks(Find("Edit1"), QStringLiteral("der lehrer"));
+  ASSERT_TRUE(TabTo("BitBtn3"));  // "alles verschlüsseln"
+  Press(Qt::Key_Space);
+  ASSERT_TRUE(TabTo("BitBtn10"));  // "Kryptoanalyse Einzelzeichen"
+  OpenWithSpace(program.window2, [&] {
+    QWidget* dialog = &program.window2;
+    EXPECT_EQ(Focused(), QStringLiteral("BitBtn1"));
+    ASSERT_TRUE(TabTo("BitBtn3"));  // sort by count
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(Find(dialog, "BitBtn3")->isEnabled());
+    EXPECT_TRUE(Find(dialog, "BitBtn2")->isEnabled());
+    ASSERT_TRUE(TabTo("UpDown1"));
+    Press(Qt::Key_Up);
+    EXPECT_EQ(Find<QLineEdit>(dialog, "Edit1")->text(), QStringLiteral("4"));
+    ASSERT_TRUE(TabTo("BitBtn1"));  // "Beenden"
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(program.window2.result(), 1);
+
+  // The offscreen platform has no window manager to hand the focus back.
+  program.window1.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &program.window1; }));
+  Find("Edit3")->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(TabTo("BitBtn12"));  // "brachiale Kryptoanalyse (Brute Force)"
+  OpenWithSpace(program.window3, [&] {
+    QWidget* dialog = &program.window3;
+    ASSERT_TRUE(TabTo("BitBtn2"));  // sort by German words
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(Find(dialog, "BitBtn2")->isEnabled());
+    EXPECT_EQ(program.form3.StringGrid1.Cell(2, 1), "DER LEHRER");
+    ASSERT_TRUE(TabTo("BitBtn1"));  // "Beenden"
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(program.window3.result(), 1);
+}
+
+}  // namespace
