@@ -34,8 +34,14 @@ deps:
 bench: build
 	./$(BUILD_DIR)/bench/chiffrarium-bench
 
+# The pictures of the windows, then the main window once more on a screen scaled
+# by 2, as a high-resolution display shows it.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/app/chiffrarium-screenshots docs
+	scaled=$$(mktemp -d) && \
+	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/app/chiffrarium-screenshots $$scaled && \
+	cp $$scaled/hauptfenster-schritte.png docs/hauptfenster-skaliert-2x.png; \
+	status=$$?; rm -rf $$scaled; exit $$status
 
 # build/chiffrarium_<version>_<arch>.deb, for `apt-get install ./build/chiffrarium_*.deb`.
 package: build
