@@ -19,8 +19,6 @@ class TForm2 {
   // dragged to; it is also the size it opens with.
   static constexpr int kMinWidth = 611;
   static constexpr int kMinHeight = 442;
-  // The modal result "Beenden" gives (OK).
-  static constexpr int kModalResultOk = 1;
 
   TForm2(FrequencyAnalysis& analysis, CipherCore& core, Platform& platform);
   TForm2(const TForm2&) = delete;

@@ -30,7 +30,7 @@ void TForm3::FormShow() {
 }
 
 void TForm3::BitBtn1Click() {  // "Beenden"
-  ModalResult = mrOk;
+  ModalResult = kModalResultOk;
 }
 
 void TForm3::BitBtn2Click() {  // sort by score ("dt. Wörter"), descending

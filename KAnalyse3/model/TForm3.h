@@ -28,9 +28,6 @@ class TForm3 {
   // The window never gets smaller than this (outer size in pixels).
   static constexpr int kMinWidth = 619;
   static constexpr int kMinHeight = 449;
-  // Modal results, as the view reads them.
-  static constexpr int mrNone = 0;
-  static constexpr int mrOk = 1;
 
   TForm3(BruteForceState& state, CipherCore& core, Platform& platform);
   TForm3(const TForm3&) = delete;
@@ -53,8 +50,8 @@ class TForm3 {
   int Width = kMinWidth;
   int Height = kMinHeight;
 
-  // mrNone while the window is shown; the view resets it before each showing.
-  int ModalResult = mrNone;
+  // kModalResultNone while the window is shown; the view resets it before each showing.
+  int ModalResult = kModalResultNone;
 
   // Handlers.
   void FormCreate();

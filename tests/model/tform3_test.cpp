@@ -24,7 +24,7 @@ class BruteForceWindow : public testing::Test {
     form1.FormShow();
     platform.OnShowModal = [this](ModalForm form) {
       ASSERT_EQ(form, ModalForm::Form3);
-      form3.ModalResult = TForm3::mrNone;
+      form3.ModalResult = kModalResultNone;
       form3.FormShow();
       if (insideDialog) insideDialog();
     };
@@ -179,9 +179,9 @@ TEST_F(BruteForceWindow, SortButtonsKeepTheirStatesAcrossACloseAndAReopen) {
     form3.BitBtn2Click();
     EXPECT_FALSE(form3.BitBtn2.Enabled);
     EXPECT_TRUE(form3.BitBtn3.Enabled);
-    EXPECT_EQ(form3.ModalResult, TForm3::mrNone);
+    EXPECT_EQ(form3.ModalResult, kModalResultNone);
     form3.BitBtn1Click();  // "Beenden"
-    EXPECT_EQ(form3.ModalResult, TForm3::mrOk);
+    EXPECT_EQ(form3.ModalResult, kModalResultOk);
   });
   Open("GHU OHKUHU", 0, [&] {
     // Shift order again, although the buttons still say "sorted by score".

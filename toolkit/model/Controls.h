@@ -12,6 +12,11 @@
 // the control that has the focus; the view maps it to its widget.
 struct Control {};
 
+// The modal result of a window shown modally: none while it stays open, OK
+// once its close button has ended the showing.
+inline constexpr int kModalResultNone = 0;
+inline constexpr int kModalResultOk = 1;
+
 // The longest text a single-line field holds.
 inline constexpr std::size_t kMaxFieldLength = 65535;
 
