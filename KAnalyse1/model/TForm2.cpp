@@ -37,7 +37,7 @@ void TForm2::FormCreate() {  // window created at program start
 }
 
 void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
-  ModalResult = 0;
+  ModalResult = kModalResultNone;
   Edit6.SetText(std::to_string(core_.AlphabetSize));
   InitAnalyseTable(analysis_, core_);
   CountCharacters(analysis_, core_);

@@ -44,7 +44,7 @@ class TForm2 {
 
   // 0 while the window is open; set by BitBtn1Click, whereupon the view closes
   // the dialog. A new showing starts again at 0.
-  int ModalResult = 0;
+  int ModalResult = kModalResultNone;
 
   // Handlers.
   void FormCreate();

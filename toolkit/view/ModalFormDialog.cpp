@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "toolkit/view/Fonts.h"
+#include "toolkit/model/Controls.h"
 #include "toolkit/view/FormBinder.h"
 
 ModalFormDialog::ModalFormDialog(FormHooks form, QSize designedClient, QSize frame, QWidget* owner)
@@ -38,7 +39,7 @@ void ModalFormDialog::Place(QWidget* widget, QRect designed, unsigned anchors) {
 void ModalFormDialog::FitLabels() { layout_.FitLabels(size()); }
 
 void ModalFormDialog::PrepareShowing() {
-  *form_.ModalResult = 0;
+  *form_.ModalResult = kModalResultNone;
   binder_->Run(form_.FormShow);
   CentreOnOwner();
 }
@@ -94,5 +95,5 @@ void ModalFormDialog::closeEvent(QCloseEvent* event) {
 }
 
 void ModalFormDialog::EndWhenModalResultSet() {
-  if (*form_.ModalResult != 0 && isVisible()) done(*form_.ModalResult);
+  if (*form_.ModalResult != kModalResultNone && isVisible()) done(*form_.ModalResult);
 }
