@@ -14,7 +14,7 @@ class NullPlatform : public Platform {
   }
   void ShowModal(ModalForm) override {}
   void RedrawNow() override {}
-  void Pause(int) override {}
+  PauseEnd Pause(int) override { return PauseEnd::TimeUp; }
   char DecimalSeparator() const override { return ','; }
 };
 

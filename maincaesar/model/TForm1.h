@@ -124,10 +124,10 @@ class TForm1 {
   // Steps and runs. A step whose source is used up, or whose destination field
   // is full (kMaxFieldLength), only disables its single-step button.
   void BitBtn1Click();  // encryption step
-  void BitBtn2Click();  // animated encryption run, 400 ms per step
+  void BitBtn2Click();  // animated encryption run, 400 ms per step; Escape stops it
   void BitBtn3Click();  // immediate encryption run
   void BitBtn7Click();  // decryption step
-  void BitBtn8Click();  // animated decryption run, 400 ms per step
+  void BitBtn8Click();  // animated decryption run, 400 ms per step; Escape stops it
   void BitBtn9Click();  // immediate decryption run
 
   // Diskette storage on drive A:. The Save and Load routines show their own
@@ -164,7 +164,8 @@ class TForm1 {
   // Steps: upper-cases a field unless it is unchanged since the revision noted.
   // Repeats a step while its source has a character left and its destination
   // room for one more, redrawing after each and, when animated, pausing.
-  void RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
+  // Returns false when the learner stopped an animated run before its end.
+  bool RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
                 const Edit& destination, bool animated);
   void UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt);
   std::optional<std::uint64_t> edit1UpcasedAt_;

@@ -71,20 +71,26 @@ void TForm1::BitBtn1Click() {  // "ein Zeichen verschlüsseln"
   ++State.EncPos;
 }
 
-void TForm1::RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
+bool TForm1::RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
                       const Edit& destination, bool animated) {
   // The learner sees every step: the new character, the marker and the
   // selected column are drawn before the pause, the last step's too.
   while (CanStep(source, pos, destination)) {
     (this->*step)();
     platform_.RedrawNow();
-    if (animated) platform_.Pause(kStepPauseMilliseconds);
+    // Escape or closing the window during a pause stops the run after the
+    // step just shown: 65,535 steps of 400 ms would take seven hours.
+    if (animated && platform_.Pause(kStepPauseMilliseconds) == PauseEnd::StopAsked)
+      return !CanStep(source, pos, destination);
   }
+  return true;
 }
 
 void TForm1::BitBtn2Click() {  // "schrittweise verschlüsseln"
   // Continues from EncPos and appends to what the ciphertext already holds.
-  RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, true);
+  // Stopped by the learner, it leaves the position and the buttons as they
+  // are, so that the learner can go on step by step from there.
+  if (!RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, true)) return;
   BitBtn1.Enabled = false;
   BitBtn2.Enabled = false;
   State.EncPos = 1;
@@ -117,7 +123,7 @@ void TForm1::BitBtn7Click() {  // "ein Zeichen entschlüsseln"
 }
 
 void TForm1::BitBtn8Click() {  // "schrittweise alle Zeichen entschlüsseln"
-  RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, true);
+  if (!RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, true)) return;
   BitBtn7.Enabled = false;
   BitBtn8.Enabled = false;
   State.DecPos = 1;

@@ -218,6 +218,45 @@ TEST_F(Steps, AnimatedRunAfterTwoStepsAppendsAndPausesAfterEveryStep) {
   EXPECT_EQ(StepButtons(form), "--+--+");
 }
 
+TEST_F(Steps, EscapeStopsAnAnimatedRunAfterTheStepOnScreen) {
+  struct Case {
+    const char* name;
+    void (TForm1::*run)();
+    void (TForm1::*step)();
+    const Edit& destination;
+    const std::size_t& pos;
+  };
+  const Case cases[] = {
+      {"encryption", &TForm1::BitBtn2Click, &TForm1::BitBtn1Click, form.Edit3, form.State.EncPos},
+      {"decryption", &TForm1::BitBtn8Click, &TForm1::BitBtn7Click, form.Edit5, form.State.DecPos},
+  };
+  form.Edit1.SetText("HALLO");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform.Pauses.clear();
+    platform.StopAtPause = 2;  // while the second character is on screen
+    (form.*c.run)();
+    EXPECT_EQ(platform.Pauses.size(), 2u);
+    EXPECT_EQ(c.destination.Text().size(), 2u);
+    // The position and the buttons stay, so the learner goes on step by step.
+    EXPECT_EQ(c.pos, 3u);
+    EXPECT_EQ(StepButtons(form), "++++++");
+    (form.*c.step)();
+    EXPECT_EQ(c.destination.Text().size(), 3u);
+  }
+  EXPECT_EQ(form.Edit3.Text(), "YR1");
+  EXPECT_EQ(form.Edit5.Text(), "HAL");
+
+  // Stopped in the pause after the last step, the run has simply ended.
+  form.BitBtn14Click();
+  platform.Pauses.clear();
+  platform.StopAtPause = 5;
+  form.BitBtn2Click();
+  EXPECT_EQ(form.Edit3.Text(), "YR114");
+  EXPECT_EQ(form.State.EncPos, 1u);
+  EXPECT_EQ(StepButtons(form), "--++++");
+}
+
 TEST_F(Steps, ImmediateRunYieldsExactlyTheWholeTextAndKeepsTheButtons) {
   form.Edit1.SetText("HALLO");
   Times(2, &TForm1::BitBtn1Click);

@@ -3,6 +3,7 @@
 // from a queue, runs a callback in place of a modal window, and counts redraws
 // and pauses instead of drawing and sleeping.
 
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <string>
@@ -33,7 +34,10 @@ class FakePlatform : public Platform {
   }
 
   void RedrawNow() override { ++Redraws; }
-  void Pause(int milliseconds) override { Pauses.push_back(milliseconds); }
+  PauseEnd Pause(int milliseconds) override {
+    Pauses.push_back(milliseconds);
+    return Pauses.size() == StopAtPause ? PauseEnd::StopAsked : PauseEnd::TimeUp;
+  }
   char DecimalSeparator() const override { return Separator; }
 
   std::vector<ShownMessage> Messages;
@@ -42,5 +46,6 @@ class FakePlatform : public Platform {
   std::function<void(ModalForm)> OnShowModal;  // runs while the "window" is open
   int Redraws = 0;
   std::vector<int> Pauses;
+  std::size_t StopAtPause = 0;  // the learner presses Escape during this pause (1-based)
   char Separator = '.';
 };

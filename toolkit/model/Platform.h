@@ -19,6 +19,10 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 // bar) answers None, which every handler treats like an answer it did not ask for.
 enum class MessageAnswer { None, Ok, Cancel, Yes, No };
 
+// How a pause ended: its time ran out, or the learner asked to stop what is
+// running (Escape, or closing the window) before it did.
+enum class PauseEnd { TimeUp, StopAsked };
+
 // The windows a handler can show modally.
 enum class ModalForm { Form2, Form3 };
 
@@ -27,20 +31,23 @@ class Platform {
   virtual ~Platform() = default;
 
   // Shows a modal message box and waits for the answer. The text is
-  // Windows-1252; a "\r" in it breaks the line.
+  // Windows-1252; a "\r" in it breaks the line. Whatever the handler changed
+  // before asking is on the screen while the box waits.
   virtual MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                                     MessageButtons buttons) = 0;
 
   // Shows a window modally and returns when the user has closed it. The
-  // window's FormShow runs before it appears.
+  // window's FormShow runs before it appears, over windows that are up to date.
   virtual void ShowModal(ModalForm form) = 0;
 
   // Brings the screen up to date with the models now, in the middle of a
   // handler. Calls that come faster than the screen can show may be dropped.
   virtual void RedrawNow() = 0;
 
-  // Waits without handling user input; the windows keep repainting.
-  virtual void Pause(int milliseconds) = 0;
+  // Waits without handling user input; the windows keep repainting. Escape or
+  // a request to close the window ends the wait early, and says so, so that a
+  // run of hours can be stopped.
+  [[nodiscard]] virtual PauseEnd Pause(int milliseconds) = 0;
 
   // The decimal separator of the user's locale, such as ',' for German.
   virtual char DecimalSeparator() const = 0;

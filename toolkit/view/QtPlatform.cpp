@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 
+#include "toolkit/view/MessageBox.h"
 #include "toolkit/view/QtText.h"
 
 namespace {
@@ -16,37 +16,27 @@ namespace {
 // an immediate run would only cost time nobody can see.
 constexpr qint64 kFrameMs = 16;
 
-QString Title(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::Warning: return QStringLiteral("Warnung");
-    case MessageKind::Error: return QStringLiteral("Fehler");
-    case MessageKind::Information: return QStringLiteral("Information");
-    case MessageKind::Confirmation: return QString::fromUtf8("Bestätigung");
-  }
-  return {};
-}
-
-QMessageBox::Icon IconOf(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::Warning: return QMessageBox::Warning;
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Information: return QMessageBox::Information;
-    case MessageKind::Confirmation: return QMessageBox::Question;
-  }
-  return QMessageBox::NoIcon;
-}
-
 // Swallows the user's clicks, keys and wheel turns, wherever they come from,
 // for as long as it lives. Painting, timers and the window system's requests
-// (closing, uncovering) go on.
+// (closing, uncovering) go on. Escape and a request to close a window are the
+// learner's ways to stop: they call stop (the close request still reaches its
+// window, which decides when to close).
 class InputSwallower : public QObject {
  public:
-  InputSwallower() { qApp->installEventFilter(this); }
+  explicit InputSwallower(std::function<void()> stop) : stop_(std::move(stop)) {
+    qApp->installEventFilter(this);
+  }
   ~InputSwallower() override { qApp->removeEventFilter(this); }
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
+      case QEvent::Close:
+        if (IsWindow(watched)) stop_();
+        return false;
+      case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) stop_();
+        return true;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
@@ -55,7 +45,6 @@ class InputSwallower : public QObject {
       case QEvent::NonClientAreaMouseButtonRelease:
       case QEvent::NonClientAreaMouseButtonDblClick:
       case QEvent::Wheel:
-      case QEvent::KeyPress:
       case QEvent::KeyRelease:
       case QEvent::ShortcutOverride:
       case QEvent::Shortcut:
@@ -75,42 +64,30 @@ class InputSwallower : public QObject {
         return false;
     }
   }
+
+ private:
+  static bool IsWindow(QObject* object) {
+    if (object->isWindowType()) return true;
+    return object->isWidgetType() && static_cast<QWidget*>(object)->isWindow();
+  }
+
+  std::function<void()> stop_;
 };
 
 }  // namespace
 
 MessageAnswer QtPlatform::ShowMessage(MessageKind kind, const std::string& text,
                                       MessageButtons buttons) {
+  // The question is asked over what the handler has done so far: a field
+  // upper-cased before the question shows in upper case while it waits.
+  Redraw();
   QString body = ToQString(text);
   body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  QMessageBox box(IconOf(kind), Title(kind), body, QMessageBox::NoButton,
-                  QApplication::activeWindow());
-  box.setObjectName(QStringLiteral("MessageBox"));
-  std::map<QAbstractButton*, MessageAnswer> answers;
-  auto add = [&](const char* caption, QMessageBox::ButtonRole role, MessageAnswer answer) {
-    QPushButton* button = box.addButton(QString::fromUtf8(caption), role);
-    answers[button] = answer;
-    return button;
-  };
-  switch (buttons) {
-    case MessageButtons::Ok:
-      box.setDefaultButton(add("OK", QMessageBox::AcceptRole, MessageAnswer::Ok));
-      break;
-    case MessageButtons::OkCancel:
-      box.setDefaultButton(add("OK", QMessageBox::AcceptRole, MessageAnswer::Ok));
-      add("Abbrechen", QMessageBox::RejectRole, MessageAnswer::Cancel);
-      break;
-    case MessageButtons::YesNo:
-      box.setDefaultButton(add("&Ja", QMessageBox::YesRole, MessageAnswer::Yes));
-      add("&Nein", QMessageBox::NoRole, MessageAnswer::No);
-      break;
-  }
-  box.exec();
-  const auto it = answers.find(box.clickedButton());
-  return it == answers.end() ? MessageAnswer::None : it->second;
+  return ShowMessageBox(kind, body, buttons, nullptr);
 }
 
 void QtPlatform::ShowModal(ModalForm form) {
+  Redraw();
   if (const auto it = showers_.find(form); it != showers_.end() && it->second) it->second();
 }
 
@@ -135,21 +112,26 @@ void QtPlatform::Redraw() {
   sinceRedraw_.start();
 }
 
-void QtPlatform::Pause(int milliseconds) {
+PauseEnd QtPlatform::Pause(int milliseconds) {
   // The learner watches the last step for the whole pause, also when its
   // redraw came too soon after the one before and was left out.
   if (redrawDropped_) Redraw();
   // The windows go on painting (when uncovered, say) and timers fire, but
   // clicks and keys are swallowed rather than kept for later: a click meant
   // for the middle of a run must not act once the run is over.
-  InputSwallower swallower;
   QEventLoop loop;
+  bool stopAsked = false;
+  InputSwallower swallower([&] {
+    stopAsked = true;
+    loop.quit();
+  });
   QTimer timer;
   timer.setTimerType(Qt::PreciseTimer);
   timer.setSingleShot(true);
   QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
   timer.start(milliseconds);
   loop.exec();
+  return stopAsked ? PauseEnd::StopAsked : PauseEnd::TimeUp;
 }
 
 char QtPlatform::DecimalSeparator() const {

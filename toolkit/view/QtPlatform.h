@@ -1,6 +1,8 @@
 #pragma once
 // The platform seam implemented with Qt: German message boxes, modal windows,
-// redrawing in the middle of a handler, and pausing without taking input.
+// redrawing in the middle of a handler, and pausing without taking input. Every
+// box and modal window comes up over windows the redraw hooks have brought up to
+// date.
 
 #include <QElapsedTimer>
 
@@ -16,7 +18,7 @@ class QtPlatform : public Platform {
                             MessageButtons buttons) override;
   void ShowModal(ModalForm form) override;
   void RedrawNow() override;
-  void Pause(int milliseconds) override;
+  PauseEnd Pause(int milliseconds) override;
   char DecimalSeparator() const override;
 
   // How a modal window is shown: the app registers each analysis window here.
