@@ -5,7 +5,10 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 
+#include <limits>
+
 #include "toolkit/view/GridWidget.h"
+#include "toolkit/view/OneLineValidator.h"
 #include "toolkit/view/QtText.h"
 #include "toolkit/view/UpDownWidget.h"
 
@@ -15,8 +18,10 @@ FormBinder::FormBinder(QWidget* window) : QObject(window), window_(window) {
 }
 
 void FormBinder::BindEdit(Edit& model, QLineEdit* widget) {
-  widget->setMaxLength(static_cast<int>(kMaxFieldLength));
-  widget->setValidator(new Win1252Validator(widget));
+  // The validator cuts a paste to the field's length and says so; a widget
+  // limit would cut it first, silently.
+  widget->setMaxLength(std::numeric_limits<int>::max());
+  widget->setValidator(new OneLineValidator(static_cast<int>(kMaxFieldLength), widget));
   edits_.push_back({&model, widget, ~std::uint64_t{0}});
   const std::size_t index = edits_.size() - 1;
   connect(widget, &QLineEdit::textEdited, this, [this, index](const QString& text) {

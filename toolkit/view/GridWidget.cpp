@@ -1,5 +1,6 @@
 #include "toolkit/view/GridWidget.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -9,8 +10,10 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <limits>
 
 #include "toolkit/view/Accessibility.h"
+#include "toolkit/view/OneLineValidator.h"
 #include "toolkit/view/QtText.h"
 
 namespace {
@@ -443,11 +446,26 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       if (IsEditable(model_.Current())) OpenEditor(nullptr);
       return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+      // An editor standing open in the cell would hold its text selected, so
+      // either key empties the cell and leaves the editor open for a new one.
+      if (IsEditable(model_.Current()) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QString nothing;
+        OpenEditor(&nothing);
+        return;
+      }
+      QAbstractScrollArea::keyPressEvent(event);
+      return;
     default: {
       const QString text = event->text();
-      if (IsEditable(model_.Current()) && !text.isEmpty() && text.at(0).isPrint() &&
+      if (IsEditable(model_.Current()) && !text.isEmpty() &&
+          (text.at(0).isPrint() || text.at(0).isSurrogate()) &&
           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        OpenEditor(&text);
+        // The key types over the cell's text in the editor, whose validator
+        // refuses, with a word, what the cells cannot hold.
+        OpenEditor(nullptr);
+        QCoreApplication::sendEvent(editor_, event);
         return;
       }
       QAbstractScrollArea::keyPressEvent(event);
@@ -464,7 +482,6 @@ QLineEdit* GridWidget::Editor() const {
 void GridWidget::OpenEditor(const QString* replaceWith) {
   const GridCoord cell = model_.Current();
   if (!IsEditable(cell)) return;
-  if (replaceWith && !FromQString(*replaceWith)) return;  // not a character the cells can hold
   if (!editor_) {
     editor_ = new QLineEdit(viewport());
     editor_->setObjectName(QStringLiteral("InplaceEditor"));
@@ -472,7 +489,8 @@ void GridWidget::OpenEditor(const QString* replaceWith) {
     editor_->setTextMargins(0, 0, 0, 0);
     editor_->setContentsMargins(0, 0, 0, 0);
     editor_->setFocusPolicy(Qt::ClickFocus);
-    editor_->setValidator(new Win1252Validator(editor_));
+    editor_->setMaxLength(std::numeric_limits<int>::max());
+    editor_->setValidator(new OneLineValidator(static_cast<int>(kMaxFieldLength), editor_));
     editor_->installEventFilter(this);
     connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
       if (const auto bytes = FromQString(text)) {

@@ -28,7 +28,3 @@ std::optional<std::string> FromQString(const QString& text) {
   }
   return out;
 }
-
-QValidator::State Win1252Validator::validate(QString& input, int&) const {
-  return FromQString(input) ? Acceptable : Invalid;
-}

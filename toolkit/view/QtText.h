@@ -3,7 +3,6 @@
 // hold bytes; widgets hold QString; views convert only here.
 
 #include <QString>
-#include <QValidator>
 
 #include <optional>
 #include <string>
@@ -14,14 +13,6 @@ QString ToQString(std::string_view win1252);
 // The Windows-1252 bytes of a QString, or nothing when it holds a character
 // the code page cannot hold.
 std::optional<std::string> FromQString(const QString& text);
-
-// Refuses any input that holds a character Windows-1252 cannot hold, so such a
-// character can be neither typed nor pasted: nothing is replaced by "?".
-class Win1252Validator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& pos) const override;
-};
 
 // A UTF-8 source literal as a QString, for the views' captions and hints.
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
