@@ -159,7 +159,7 @@ class TForm1 {
   void LoadClick(const DisketteTwin& twin);
   FileResult SaveText(const DisketteTwin& twin);
   FileResult LoadText(const DisketteTwin& twin);
-  bool Succeeded(const FileResult& result);
+  bool Succeeded(const FileResult& result, const DisketteTwin& twin);
 
   // Steps: upper-cases a field unless it is unchanged since the revision noted.
   // Repeats a step while its source has a character left and its destination
