@@ -26,8 +26,10 @@ EntryKind KindOf(mode_t mode) {
 
 }  // namespace
 
+// Not delegating: the calls must be bound to ownCalls_ after it is made, and
+// a delegating constructor's arguments are taken before any member exists.
 PosixDrive::PosixDrive(std::string directory, bool createWhenMissing)
-    : PosixDrive(std::move(directory), createWhenMissing, ownCalls_) {}
+    : directory_(std::move(directory)), createWhenMissing_(createWhenMissing), calls_(ownCalls_) {}
 
 PosixDrive::PosixDrive(std::string directory, bool createWhenMissing, SystemCalls& calls)
     : directory_(std::move(directory)), createWhenMissing_(createWhenMissing), calls_(calls) {}
