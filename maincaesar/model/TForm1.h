@@ -50,7 +50,9 @@ class MarkerLine : public Control {
 };
 
 // What PromptForDiskette learned: the learner cancelled (0), confirmed while
-// the drive was not ready (1), or confirmed with the drive ready (2).
+// the drive was not ready (1), or confirmed with the drive ready (2). When the
+// folder that stands for drive A: cannot be made, no diskette can help: the
+// prompt says why and counts as cancelled.
 enum class DiskettePrompt { Cancelled = 0, NotReady = 1, Ready = 2 };
 
 struct DisketteTwin;  // what tells the ciphertext and plaintext storage apart
