@@ -24,15 +24,22 @@ enum class FileStatus {
   Done,
   SystemError,  // the system refused; ErrorNumber says why
   LineTooLong,  // the first line would not fit into a text field
+  NotAFile,     // the name belongs to something other than a file; Kind says what
+  FolderGone,   // the drive's folder itself is gone: the medium was taken out
 };
+
+// What stands under a file's name when it is not a file.
+enum class EntryKind { Folder, Pipe, Device, Socket, Other };
 
 // The outcome of one file operation.
 struct FileResult {
   FileStatus Status = FileStatus::Done;
-  int ErrorNumber = 0;  // the errno value of a SystemError
+  int ErrorNumber = 0;                // the errno value of a SystemError
+  EntryKind Kind = EntryKind::Other;  // what a NotAFile is
 
   bool Ok() const { return Status == FileStatus::Done; }
   static FileResult Failed(int errorNumber) { return {FileStatus::SystemError, errorNumber}; }
+  static FileResult NotAFile(EntryKind kind) { return {FileStatus::NotAFile, 0, kind}; }
 };
 
 // The first line of a file. Text is there as soon as the line has been read:
@@ -45,9 +52,21 @@ struct FirstLine {
 
 // The German text of a failed result, as the error box shows it:
 // "Dateizugriff verweigert" when access was denied (also on a write-protected
-// medium), a text of its own for a full medium and for an over-long line, and
-// "E/A-Fehler <n>" with the system's error number for everything else.
-std::string FileErrorText(const FileResult& result);
+// medium or a read-only file), a text of its own for a full medium, for an
+// over-long line and for a name that is no file ("GEHEIM.TXT auf Laufwerk A:
+// ist keine Datei, sondern ein Ordner!"), and "E/A-Fehler <n>" with the
+// system's error number for everything else. fileName is the file's name on
+// the drive, such as "GEHEIM.TXT".
+std::string FileErrorText(const FileResult& result, const std::string& fileName);
+
+// Why the folder that stands for drive A: could not be made.
+struct FolderProblem {
+  std::string Folder;   // empty when no home folder was found to make it in
+  int ErrorNumber = 0;  // the system's reason; 0 when there was no home folder
+};
+
+// The German text that tells the learner which folder could not be made and why.
+std::string FolderProblemText(const FolderProblem& problem);
 
 class Drive {
  public:
@@ -57,17 +76,26 @@ class Drive {
   // hidden ones included) and ends the search at once.
   virtual RootSearch FindFirstEntry() = 0;
 
+  // Why the last FindFirstEntry found no medium, when the reason is that the
+  // drive's folder could not be made. A drive that makes no folder has none.
+  virtual std::optional<FolderProblem> CreationProblem() const { return std::nullopt; }
+
   // Whether the file is there. Only a clear "no such file" counts as missing:
   // when the system cannot tell, the file is taken to exist, so that saving
   // asks before it overwrites and loading reports the real error on opening.
+  // Anything under the name counts, a folder or a pipe too.
   virtual bool FileExists(const std::string& name) = 0;
 
   // Creates or replaces the file with the text followed by CR LF. The file is
-  // replaced in one step: when this fails, the old file is as it was.
+  // replaced in one step: when this fails, the old file is as it was. A name
+  // that is no file, and a file that is read-only or that the user may not
+  // write, is refused and left alone. A replaced file keeps its permissions.
   virtual FileResult WriteLine(const std::string& name, std::string_view text) = 0;
 
-  // Reads the first line: the bytes before the first LF, without any CR. A file
-  // without LF gives its whole contents, an empty file an empty text. A line of
-  // more than maxLength characters is not read at all: the result is LineTooLong.
+  // Reads the first line: the bytes before the first LF, without any CR,
+  // decoded as the file format says (FileFormat.h). A file without LF gives its
+  // whole contents, an empty file an empty text. A line of more than maxLength
+  // characters is not read at all: the result is LineTooLong. A name that is no
+  // file is refused without waiting for anything, a pipe without a writer too.
   virtual FirstLine ReadFirstLine(const std::string& name, std::size_t maxLength) = 0;
 };

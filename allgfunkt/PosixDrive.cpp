@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <utility>
+
+#include "allgfunkt/FileFormat.h"
 
 namespace {
 
@@ -14,19 +16,20 @@ bool IsMissing(int error) {
   return error == ENOENT || error == ENOTDIR;
 }
 
+EntryKind KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return EntryKind::Folder;
+  if (S_ISFIFO(mode)) return EntryKind::Pipe;
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return EntryKind::Device;
+  if (S_ISSOCK(mode)) return EntryKind::Socket;
+  return EntryKind::Other;
+}
+
 }  // namespace
 
-DriveRoot ChooseDriveRoot(const std::string& defaultDirectory) {
-  return ChooseDriveRoot(std::getenv(kDriveAVariable), defaultDirectory);
-}
-
-DriveRoot ChooseDriveRoot(const char* variableValue, const std::string& defaultDirectory) {
-  if (variableValue != nullptr && *variableValue != '\0') return {variableValue, false};
-  return {defaultDirectory, true};
-}
-
+// Not delegating: the calls must be bound to ownCalls_ after it is made, and
+// a delegating constructor's arguments are taken before any member exists.
 PosixDrive::PosixDrive(std::string directory, bool createWhenMissing)
-    : PosixDrive(std::move(directory), createWhenMissing, ownCalls_) {}
+    : directory_(std::move(directory)), createWhenMissing_(createWhenMissing), calls_(ownCalls_) {}
 
 PosixDrive::PosixDrive(std::string directory, bool createWhenMissing, SystemCalls& calls)
     : directory_(std::move(directory)), createWhenMissing_(createWhenMissing), calls_(calls) {}
@@ -36,13 +39,29 @@ std::string PosixDrive::PathOf(const std::string& name) const {
   return directory_ + '/' + name;
 }
 
+std::string PosixDrive::TemporaryName(const std::string& name, std::uint64_t randomNumber) {
+  char digits[17];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(randomNumber));
+  return "." + name + "." + digits + ".tmp";
+}
+
 RootSearch PosixDrive::FindFirstEntry() {
+  creationProblem_.reset();
+  if (directory_.empty() && createWhenMissing_) {  // a default folder without a home folder to put it in
+    creationProblem_ = FolderProblem{};
+    return RootSearch::NoMedium;
+  }
   DIR* root = calls_.OpenDir(directory_.c_str());
   if (root == nullptr && IsMissing(errno) && createWhenMissing_) {
     // Recreated also when the learner removed it while the program runs: the
     // default folder is meant to be always there.
-    CreateDirectory();
+    const int madeError = CreateDirectory();
     root = calls_.OpenDir(directory_.c_str());
+    if (root == nullptr) {
+      const int openError = errno;
+      creationProblem_ = FolderProblem{directory_, madeError != 0 ? madeError : openError};
+      errno = openError;
+    }
   }
   if (root == nullptr) return IsMissing(errno) ? RootSearch::NoMedium : RootSearch::Unreadable;
 
@@ -63,19 +82,40 @@ RootSearch PosixDrive::FindFirstEntry() {
   return found;
 }
 
-void PosixDrive::CreateDirectory() {
+int PosixDrive::CreateDirectory() {
   // Every missing folder on the way, like mkdir -p: a fresh account may not
-  // have its documents folder yet. Failures show up in the search that follows.
+  // have its documents folder yet. The first refusal is the reason to tell;
+  // a folder that is already there is none.
+  int firstError = 0;
+  const auto make = [&](const std::string& folder) {
+    if (calls_.Mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST && firstError == 0)
+      firstError = errno;
+  };
   for (std::size_t slash = directory_.find('/', 1); slash != std::string::npos;
        slash = directory_.find('/', slash + 1))
-    calls_.Mkdir(directory_.substr(0, slash).c_str(), 0777);
-  calls_.Mkdir(directory_.c_str(), 0777);
+    make(directory_.substr(0, slash));
+  make(directory_);
+  return firstError;
+}
+
+bool PosixDrive::FolderGone() {
+  struct stat status;
+  if (calls_.Stat(directory_.c_str(), &status) != 0) return IsMissing(errno);
+  return !S_ISDIR(status.st_mode);
+}
+
+FileResult PosixDrive::Failure(int error) {
+  // Not found may mean the file, or the whole folder: a USB stick pulled out
+  // after the prompt takes its folder with it.
+  if (IsMissing(error) && FolderGone()) return {FileStatus::FolderGone, error};
+  return FileResult::Failed(error);
 }
 
 bool PosixDrive::FileExists(const std::string& name) {
   struct stat status;
   if (calls_.Stat(PathOf(name).c_str(), &status) == 0) return true;
-  return !IsMissing(errno);
+  if (!IsMissing(errno)) return true;
+  return FolderGone();  // a folder that is gone cannot say what it holds
 }
 
 bool PosixDrive::WriteAll(int fd, std::string_view bytes) {
@@ -96,20 +136,53 @@ bool PosixDrive::WriteAll(int fd, std::string_view bytes) {
 
 FileResult PosixDrive::WriteLine(const std::string& name, std::string_view text) {
   const std::string target = PathOf(name);
-  // Hidden and unique to this process, so it cannot be taken for the real file.
-  const std::string temporary = PathOf("." + name + "." + std::to_string(::getpid()) + ".tmp");
 
-  int fd =
-      calls_.Open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-  if (fd < 0) return FileResult::Failed(errno);
+  // What is there now decides whether it may be replaced. Links are followed,
+  // so that a link to a pipe is refused as the pipe is; the rename below then
+  // replaces the link itself, never what it points to.
+  struct stat old;
+  bool replacing = false;
+  if (calls_.Stat(target.c_str(), &old) == 0) {
+    if (!S_ISREG(old.st_mode)) return FileResult::NotAFile(KindOf(old.st_mode));
+    // A file nobody may write is read-only, also for root, who may write it
+    // all the same: the mode is asked first.
+    if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return FileResult::Failed(EACCES);
+    if (calls_.AccessWrite(target.c_str()) != 0) return Failure(errno);
+    replacing = true;
+  } else if (!IsMissing(errno)) {
+    return Failure(errno);
+  }
+
+  // The temporary file is always a new one: O_EXCL refuses any name that is
+  // taken, by a file, a pipe or a link alike, so nothing of anybody else's is
+  // opened, and a random name leaves nothing to plan for. A replacing file is
+  // private until it has the old file's permissions.
+  std::string temporary;
+  int fd = -1;
+  for (int tries = 0; fd < 0 && tries < kTemporaryNameTries; ++tries) {
+    temporary = PathOf(TemporaryName(name, calls_.RandomNumber()));
+    fd = calls_.Open(temporary.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
+                     replacing ? 0600 : 0666);
+    if (fd < 0 && errno != EEXIST) return Failure(errno);
+  }
+  if (fd < 0) return FileResult::Failed(EEXIST);
 
   // Whatever fails from here on, the target has not been touched yet: only the
-  // temporary file has to go.
+  // temporary file, made above, has to go.
   const auto discard = [&](int error) {
     if (fd >= 0) calls_.Close(fd);
     calls_.Unlink(temporary.c_str());
-    return FileResult::Failed(error);
+    return Failure(error);
   };
+
+  if (replacing) {
+    // The owner first, as changing it may clear mode bits. Both are kept where
+    // the system allows: a user cannot give a file away, and a medium without
+    // permissions (FAT) refuses them; the save goes on either way.
+    calls_.Fchown(fd, old.st_uid, old.st_gid);
+    calls_.Fchmod(fd, old.st_mode & 0777);
+  }
 
   std::string line(text);
   line += "\r\n";
@@ -123,17 +196,31 @@ FileResult PosixDrive::WriteLine(const std::string& name, std::string_view text)
 }
 
 FirstLine PosixDrive::ReadFirstLine(const std::string& name, std::size_t maxLength) {
-  const int fd = calls_.Open(PathOf(name).c_str(), O_RDONLY | O_CLOEXEC, 0);
-  if (fd < 0) return {std::nullopt, FileResult::Failed(errno)};
+  const std::string path = PathOf(name);
+  const auto failed = [](FileResult result) { return FirstLine{std::nullopt, result}; };
+
+  // Only a file is opened: opening a pipe would wait for a writer that never
+  // comes, and reading a device may never end.
+  struct stat status;
+  if (calls_.Stat(path.c_str(), &status) != 0) return failed(Failure(errno));
+  if (!S_ISREG(status.st_mode)) return failed(FileResult::NotAFile(KindOf(status.st_mode)));
+  // Should a pipe have taken the file's place since, O_NONBLOCK opens it at
+  // once, and the second look below refuses it before anything is read.
+  const int fd = calls_.Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
+  if (fd < 0) return failed(Failure(errno));
 
   const auto abandon = [&](FileResult result) {
     calls_.Close(fd);
-    return FirstLine{std::nullopt, result};
+    return failed(result);
   };
+  if (calls_.Fstat(fd, &status) != 0) return abandon(FileResult::Failed(errno));
+  if (!S_ISREG(status.st_mode)) return abandon(FileResult::NotAFile(KindOf(status.st_mode)));
 
   // A CR is either the first half of the line ending CR LF or a lone CR that
-  // the text leaves out; either way it never reaches the text.
-  std::string line;
+  // the text leaves out; either way it never reaches the text. A line longer
+  // than any form of maxLength characters is refused without reading on.
+  const std::size_t maxBytes = MaxLineBytes(maxLength);
+  std::string bytes;
   char buffer[4096];
   for (bool ended = false; !ended;) {
     const ssize_t got = calls_.Read(fd, buffer, sizeof buffer);
@@ -149,13 +236,14 @@ FirstLine PosixDrive::ReadFirstLine(const std::string& name, std::size_t maxLeng
         break;
       }
       if (c == '\r') continue;
-      // Stop at once: a first line the field cannot hold need not be read to its end.
-      if (line.size() == maxLength) return abandon({FileStatus::LineTooLong, 0});
-      line.push_back(c);
+      if (bytes.size() == maxBytes) return abandon({FileStatus::LineTooLong});
+      bytes.push_back(c);
     }
   }
 
-  FirstLine result{std::move(line), {}};
+  std::string text = DecodeLine(bytes);
+  if (text.size() > maxLength) return abandon({FileStatus::LineTooLong});
+  FirstLine result{std::move(text), {}};
   if (calls_.Close(fd) != 0) result.Result = FileResult::Failed(errno);
   return result;
 }

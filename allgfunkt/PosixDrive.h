@@ -1,37 +1,30 @@
 #pragma once
-// Drive A: on a system without drive letters: a directory stands for "A:\".
+// Drive A: on a system without drive letters: a directory stands for "A:\"
+// (DriveFolder.h says which).
 //
-// By default that is a folder in the learner's documents folder, created the
-// moment the drive is checked and found missing, so that saving works out of
-// the box. A directory named by CHIFFRARIUM_LAUFWERK_A (a USB stick's mount
-// point, say) is never created: when it is missing, there is no diskette in
-// the drive. The app finds the documents folder; this file knows no Qt.
+// The drive never waits and never touches what it did not make: a pipe, a
+// device, a socket or a folder under a file's name is refused before anything
+// is opened, and a save writes a temporary file of its own, made under a name
+// nobody can foresee, and removes that file only.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "allgfunkt/Drive.h"
+#include "allgfunkt/DriveFolder.h"
 #include "allgfunkt/SystemCalls.h"
-
-inline constexpr char kDriveAVariable[] = "CHIFFRARIUM_LAUFWERK_A";
-inline constexpr char kDefaultDriveAFolder[] = "Laufwerk-A";
-
-// Which directory stands for "A:\", and whether the drive check may create it.
-struct DriveRoot {
-  std::string Directory;
-  bool CreateWhenMissing = false;
-};
-
-// The directory named by CHIFFRARIUM_LAUFWERK_A when the variable is set and
-// not empty, never created; otherwise the default, created when missing.
-DriveRoot ChooseDriveRoot(const std::string& defaultDirectory);
-// The same decision with the variable's value passed in (nullptr when unset).
-DriveRoot ChooseDriveRoot(const char* variableValue, const std::string& defaultDirectory);
 
 class PosixDrive : public Drive {
  public:
-  // A drive over the real file system.
+  // How many names a save tries for its temporary file before it gives up.
+  static constexpr int kTemporaryNameTries = 16;
+
+  // A drive over the real file system. With createWhenMissing, the directory is
+  // the default folder and is made when a check finds it missing; an empty
+  // directory then means that no place for it was found (no home folder).
   PosixDrive(std::string directory, bool createWhenMissing);
   // A drive whose system calls go through the given ones, which must outlive it.
   PosixDrive(std::string directory, bool createWhenMissing, SystemCalls& calls);
@@ -44,19 +37,27 @@ class PosixDrive : public Drive {
   // Not found (ENOENT, ENOTDIR) is NoMedium; any other failure of the search
   // is Unreadable. "." and ".." are no entries: a root holding nothing else is Empty.
   RootSearch FindFirstEntry() override;
+  std::optional<FolderProblem> CreationProblem() const override { return creationProblem_; }
   bool FileExists(const std::string& name) override;
   // Writes a temporary file beside the target, flushes it to the medium and
   // renames it over the target. A failure on the way removes the temporary file.
   FileResult WriteLine(const std::string& name, std::string_view text) override;
   FirstLine ReadFirstLine(const std::string& name, std::size_t maxLength) override;
 
+  // The name of the temporary file a save of the named file makes when the
+  // random number is the given one: hidden, beside the file.
+  static std::string TemporaryName(const std::string& name, std::uint64_t randomNumber);
+
  private:
   std::string PathOf(const std::string& name) const;
-  void CreateDirectory();
+  int CreateDirectory();
+  bool FolderGone();
+  FileResult Failure(int error);
   bool WriteAll(int fd, std::string_view bytes);
 
   std::string directory_;
   bool createWhenMissing_;
+  std::optional<FolderProblem> creationProblem_;
   PosixSystemCalls ownCalls_;
   SystemCalls& calls_;
 };

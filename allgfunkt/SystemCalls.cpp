@@ -1,6 +1,8 @@
 #include "allgfunkt/SystemCalls.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -29,6 +31,18 @@ int PosixSystemCalls::Unlink(const char* path) {
 int PosixSystemCalls::Stat(const char* path, struct stat* status) {
   return ::stat(path, status);
 }
+int PosixSystemCalls::Fstat(int fd, struct stat* status) {
+  return ::fstat(fd, status);
+}
+int PosixSystemCalls::Fchmod(int fd, mode_t mode) {
+  return ::fchmod(fd, mode);
+}
+int PosixSystemCalls::Fchown(int fd, uid_t owner, gid_t group) {
+  return ::fchown(fd, owner, group);
+}
+int PosixSystemCalls::AccessWrite(const char* path) {
+  return ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS);
+}
 int PosixSystemCalls::Mkdir(const char* path, mode_t mode) {
   return ::mkdir(path, mode);
 }
@@ -40,4 +54,15 @@ dirent* PosixSystemCalls::ReadDir(DIR* directory) {
 }
 int PosixSystemCalls::CloseDir(DIR* directory) {
   return ::closedir(directory);
+}
+std::uint64_t PosixSystemCalls::RandomNumber() {
+  std::uint64_t number = 0;
+  if (::getrandom(&number, sizeof number, GRND_NONBLOCK) == sizeof number) return number;
+  // Only just after boot may the kernel have no randomness yet: then the time
+  // in nanoseconds, the process and a counter still make a name nobody plans for.
+  static std::uint64_t counter = 0;
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  number = static_cast<std::uint64_t>(now.tv_sec) * 1000000007u + static_cast<std::uint64_t>(now.tv_nsec);
+  return number ^ (static_cast<std::uint64_t>(::getpid()) << 40) ^ (++counter * 0x9E3779B97F4A7C15u);
 }

@@ -11,6 +11,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 
 class SystemCalls {
  public:
@@ -24,6 +25,12 @@ class SystemCalls {
   virtual int Rename(const char* from, const char* to) = 0;
   virtual int Unlink(const char* path) = 0;
   virtual int Stat(const char* path, struct stat* status) = 0;
+  virtual int Fstat(int fd, struct stat* status) = 0;
+  virtual int Fchmod(int fd, mode_t mode) = 0;
+  virtual int Fchown(int fd, uid_t owner, gid_t group) = 0;
+  // Whether the user may write the file: faccessat with W_OK, asked for the
+  // effective user. Root may write almost anything, whatever the mode says.
+  virtual int AccessWrite(const char* path) = 0;
   virtual int Mkdir(const char* path, mode_t mode) = 0;
 
   // The directory search: opendir, readdir (nullptr with errno unchanged at
@@ -31,6 +38,9 @@ class SystemCalls {
   virtual DIR* OpenDir(const char* path) = 0;
   virtual dirent* ReadDir(DIR* directory) = 0;
   virtual int CloseDir(DIR* directory) = 0;
+
+  // A number nobody can foresee, for the names of temporary files.
+  virtual std::uint64_t RandomNumber() = 0;
 };
 
 // The real calls, passed straight through.
@@ -44,8 +54,13 @@ class PosixSystemCalls : public SystemCalls {
   int Rename(const char* from, const char* to) override;
   int Unlink(const char* path) override;
   int Stat(const char* path, struct stat* status) override;
+  int Fstat(int fd, struct stat* status) override;
+  int Fchmod(int fd, mode_t mode) override;
+  int Fchown(int fd, uid_t owner, gid_t group) override;
+  int AccessWrite(const char* path) override;
   int Mkdir(const char* path, mode_t mode) override;
   DIR* OpenDir(const char* path) override;
   dirent* ReadDir(DIR* directory) override;
   int CloseDir(DIR* directory) override;
+  std::uint64_t RandomNumber() override;
 };

@@ -12,18 +12,27 @@
 namespace {
 
 // Drive A: is a folder in the learner's documents folder, unless the
-// environment names another directory.
+// environment names another directory. Qt knows the documents folder while
+// HOME is set; without it, the account's home folder stands in.
 DriveRoot DriveARoot() {
-  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (documents.isEmpty()) documents = QDir::homePath();
-  return ChooseDriveRoot(QDir(documents).filePath(QString::fromLatin1(kDefaultDriveAFolder)).toStdString());
+  const auto desktopDocuments = [] {
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .toStdString();
+  };
+  return ChooseDriveRoot(DefaultDriveFolder(CurrentAccountFolders(), desktopDocuments));
+}
+
+// What the tooltips of the diskette buttons name as drive A:'s folder.
+QString DriveFolderName(const DriveRoot& root) {
+  if (root.Directory.empty()) return QString::fromUtf8("(keiner: kein persönlicher Ordner gefunden)");
+  return QString::fromStdString(root.Directory);
 }
 
 }  // namespace
 
 Program::Program() : driveRoot(DriveARoot()) {
   form1.FormCreate();
-  window1.ShowDriveDirectory(QString::fromStdString(driveRoot.Directory));
+  window1.ShowDriveDirectory(DriveFolderName(driveRoot));
   window2.Create();
   window3.Create();
   platform.SetModalShower(ModalForm::Form2, [this] { window2.ShowModal(); });

@@ -50,7 +50,9 @@ class MarkerLine : public Control {
 };
 
 // What PromptForDiskette learned: the learner cancelled (0), confirmed while
-// the drive was not ready (1), or confirmed with the drive ready (2).
+// the drive was not ready (1), or confirmed with the drive ready (2). When the
+// folder that stands for drive A: cannot be made, no diskette can help: the
+// prompt says why and counts as cancelled.
 enum class DiskettePrompt { Cancelled = 0, NotReady = 1, Ready = 2 };
 
 struct DisketteTwin;  // what tells the ciphertext and plaintext storage apart
@@ -159,7 +161,7 @@ class TForm1 {
   void LoadClick(const DisketteTwin& twin);
   FileResult SaveText(const DisketteTwin& twin);
   FileResult LoadText(const DisketteTwin& twin);
-  bool Succeeded(const FileResult& result);
+  bool Succeeded(const FileResult& result, const DisketteTwin& twin);
 
   // Steps: upper-cases a field unless it is unchanged since the revision noted.
   // Repeats a step while its source has a character left and its destination

@@ -81,8 +81,15 @@ DiskettePrompt TForm1::PromptForDiskette() {
       W("Bitte eine Diskette in das Laufwerk A: einlegen!\rDanach dann bei \"OK\" bestätigen!"),
       MessageButtons::OkCancel);
   if (answer != MessageAnswer::Ok) return DiskettePrompt::Cancelled;
-  return CheckDrive(driveA_, kDriveLetter, false, platform_) ? DiskettePrompt::Ready
-                                                             : DiskettePrompt::NotReady;
+  if (CheckDrive(driveA_, kDriveLetter, false, platform_)) return DiskettePrompt::Ready;
+  // No diskette can help when the folder standing for the drive cannot be
+  // made: the learner hears why once, and the operation ends as if cancelled
+  // instead of asking for a diskette again and again.
+  if (const auto problem = driveA_.CreationProblem()) {
+    platform_.ShowMessage(MessageKind::Error, FolderProblemText(*problem), MessageButtons::Ok);
+    return DiskettePrompt::Cancelled;
+  }
+  return DiskettePrompt::NotReady;
 }
 
 void TForm1::SaveClick(const DisketteTwin& twin) {
@@ -95,7 +102,7 @@ void TForm1::SaveClick(const DisketteTwin& twin) {
   DiskettePrompt prompt;
   do prompt = PromptForDiskette();
   while (prompt == DiskettePrompt::NotReady);
-  if (prompt == DiskettePrompt::Ready) Succeeded(SaveText(twin));
+  if (prompt == DiskettePrompt::Ready) Succeeded(SaveText(twin), twin);
 }
 
 void TForm1::LoadClick(const DisketteTwin& twin) {
@@ -110,7 +117,7 @@ void TForm1::LoadClick(const DisketteTwin& twin) {
     // The load's own messages (no diskette, no file) do not end the handler, so
     // a missing ciphertext still leaves the plaintext and deciphered text empty;
     // an input/output error does end it.
-    if (!Succeeded(LoadText(twin))) return;
+    if (!Succeeded(LoadText(twin), twin)) return;
     if (twin.LoadRestartsEncryption) {
       Edit3.SetText({});
       State.EncPos = 1;
@@ -124,27 +131,36 @@ void TForm1::LoadClick(const DisketteTwin& twin) {
   field.SetText(UpcaseText(field.Text()));
 }
 
+namespace {
+
+constexpr char kSaveProblem[] = "Problem beim Speichern aufgetreten!";
+constexpr char kLoadProblem[] = "Problem beim Lesen von Diskette aufgetreten!";
+
+}  // namespace
+
 FileResult TForm1::SaveText(const DisketteTwin& twin) {
   if (!CheckDrive(driveA_, kDriveLetter, false, platform_)) {
-    platform_.ShowMessage(MessageKind::Error, "Problem beim Speichern aufgetreten!",
-                          MessageButtons::Ok);
+    platform_.ShowMessage(MessageKind::Error, kSaveProblem, MessageButtons::Ok);
     return {};
   }
   if (driveA_.FileExists(twin.File) &&
       platform_.ShowMessage(MessageKind::Confirmation, W(twin.OverwriteQuestion),
                             MessageButtons::YesNo) == MessageAnswer::No)
     return {};
-  if (const FileResult written = driveA_.WriteLine(twin.File, (this->*twin.Field).Text());
-      !written.Ok())
-    return written;
+  const FileResult written = driveA_.WriteLine(twin.File, (this->*twin.Field).Text());
+  if (written.Status == FileStatus::FolderGone) {
+    // The medium went after the check: the same as when the check had found it gone.
+    platform_.ShowMessage(MessageKind::Error, kSaveProblem, MessageButtons::Ok);
+    return {};
+  }
+  if (!written.Ok()) return written;
   platform_.ShowMessage(MessageKind::Information, W(twin.Saved), MessageButtons::Ok);
   return {};
 }
 
 FileResult TForm1::LoadText(const DisketteTwin& twin) {
   if (!CheckDrive(driveA_, kDriveLetter, false, platform_)) {
-    platform_.ShowMessage(MessageKind::Error, "Problem beim Lesen von Diskette aufgetreten!",
-                          MessageButtons::Ok);
+    platform_.ShowMessage(MessageKind::Error, kLoadProblem, MessageButtons::Ok);
     return {};
   }
   if (!driveA_.FileExists(twin.File)) {
@@ -152,14 +168,18 @@ FileResult TForm1::LoadText(const DisketteTwin& twin) {
     return {};
   }
   FirstLine line = driveA_.ReadFirstLine(twin.File, kMaxFieldLength);
+  if (line.Result.Status == FileStatus::FolderGone) {
+    platform_.ShowMessage(MessageKind::Error, kLoadProblem, MessageButtons::Ok);
+    return {};
+  }
   // The field is filled before the file is closed, so a failure to close still
   // leaves the text in the field.
   if (line.Text) (this->*twin.Field).SetText(std::move(*line.Text));
   return line.Result;
 }
 
-bool TForm1::Succeeded(const FileResult& result) {
+bool TForm1::Succeeded(const FileResult& result, const DisketteTwin& twin) {
   if (result.Ok()) return true;
-  platform_.ShowMessage(MessageKind::Error, FileErrorText(result), MessageButtons::Ok);
+  platform_.ShowMessage(MessageKind::Error, FileErrorText(result, twin.File), MessageButtons::Ok);
   return false;
 }

@@ -3,8 +3,12 @@
 // boxes from a script, and failures are injected below the drive.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -14,6 +18,7 @@
 #include "maincaesar/model/TForm1.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FaultySystemCalls.h"
+#include "tests/support/NoHang.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/model/Win1252.h"
 
@@ -353,12 +358,36 @@ INSTANTIATE_TEST_SUITE_P(
                              std::string("\x01\xC4\xFF\t;", 5)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Today's editors save UTF-8, with or without a byte-order mark; what is not
+// well-formed UTF-8 is Windows-1252 as before, even where parts look like UTF-8.
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, FirstLineOnly,
+    testing::Values(
+        LineCase{"Utf8WithMark", "\xEF\xBB\xBF" "Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\r\n",
+                 W("GRÜßE AUS KÖLN")},
+        LineCase{"Utf8", "Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\r\nzweite\r\n",
+                 W("GRÜßE AUS KÖLN")},
+        LineCase{"Utf8EuroSign", "\xE2\x82\xAC 5\n", W("€ 5")},
+        LineCase{"Windows1252", "Gr\xFC\xDF" "e aus K\xF6ln\r\n", W("GRÜßE AUS KÖLN")},
+        LineCase{"Windows1252LookingLikeUtf8InPart", "GR\xC3\xBCN \xFC\r\n", W("GRÃ¼N Ü")},
+        LineCase{"Utf8BeyondWindows1252", "\xEF\xBB\xBF" "Kreis \xE2\x97\x8B\r\n",
+                 W("ï»¿KREIS â—‹")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Diskette, AFirstLineTooLongForTheFieldIsRefusedNotCut) {
   const std::string longest(kMaxFieldLength, 'A');
   root.Put("GEHEIM.TXT", longest + "\r\n");
   Answer({A::Yes, A::Ok});
   form.BitBtn4Click();
   EXPECT_EQ(form.Edit3.Text(), longest);
+
+  // The limit counts characters: a full field of Ä in UTF-8 is twice as many bytes.
+  std::string utf8;
+  for (std::size_t i = 0; i < kMaxFieldLength; ++i) utf8 += "\xC3\x84";
+  root.Put("GEHEIM.TXT", utf8 + "\r\n");
+  Answer({A::Yes, A::Ok});
+  form.BitBtn4Click();
+  EXPECT_EQ(form.Edit3.Text(), std::string(kMaxFieldLength, '\xC4'));
 
   root.Put("GEHEIM.TXT", longest + "B\r\nZWEI\r\n");
   Busy();
@@ -445,6 +474,144 @@ TEST(DisketteDefaultFolder, SavingWorksOutOfTheBox) {
   ASSERT_EQ(platform.Messages.size(), 3u);
   EXPECT_EQ(platform.Messages.back().Text, "Klartext auf Diskette gespeichert!");
   EXPECT_EQ(home.Bytes("Dokumente/Laufwerk-A/KLARTEXT.TXT"), "HALLO\r\n");
+}
+
+// --- what the drive refuses ------------------------------------------------
+
+struct Intruder {
+  const char* name;
+  std::function<void(const std::string& path)> make;
+  const char* message;  // UTF-8
+};
+
+const Intruder kIntruders[] = {
+    {"a pipe", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0666), 0); },
+     "GEHEIM.TXT auf Laufwerk A: ist keine Datei,\rsondern eine Pipe (FIFO)!"},
+    {"a folder", [](const std::string& p) { std::filesystem::create_directory(p); },
+     "GEHEIM.TXT auf Laufwerk A: ist keine Datei,\rsondern ein Ordner!"},
+};
+
+TEST_F(Diskette, APipeOrAFolderUnderTheFilesNameIsRefusedAtOnce) {
+  for (const Intruder& intruder : kIntruders) {
+    SCOPED_TRACE(intruder.name);
+    std::filesystem::remove_all(root.Path("GEHEIM.TXT"));
+    intruder.make(root.Path("GEHEIM.TXT"));
+    const auto type = std::filesystem::symlink_status(root.Path("GEHEIM.TXT")).type();
+    const std::string refused = Box(K::Error, B::Ok, intruder.message);
+
+    // Loading ends the handler there, as any input/output error does.
+    Busy();
+    const Bench expected = Changed(Now(), [](Bench& b) { b.edit1 = ""; });
+    Answer({A::Yes, A::Ok});
+    ASSERT_TRUE(FinishesWithin(std::chrono::seconds(10), root.Path(), [&] { form.BitBtn4Click(); }));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kCipher.loadQuestion, kPrompt, refused}));
+    EXPECT_EQ(Now(), expected);
+
+    // Saving asks before it overwrites, as for any file, and then refuses.
+    Answer({A::Yes, A::Ok, A::Yes});
+    ASSERT_TRUE(FinishesWithin(std::chrono::seconds(10), root.Path(), [&] { form.BitBtn5Click(); }));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kCipher.saveQuestion, kPrompt,
+                                                 kCipher.overwriteQuestion, refused}));
+    EXPECT_EQ(std::filesystem::symlink_status(root.Path("GEHEIM.TXT")).type(), type);
+    EXPECT_EQ(root.Entries(), (std::set<std::string>{"GEHEIM.TXT"}));
+  }
+}
+
+TEST_F(Diskette, AReadOnlyFileIsNotOverwritten) {
+  root.Put("KLARTEXT.TXT", "ALT\r\n");
+  const std::string path = root.Path("KLARTEXT.TXT");
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);  // as read-only for root as for anybody
+  form.Edit1.SetText("neu");
+  Answer({A::Yes, A::Ok, A::Yes});
+  form.BitBtn18Click();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kPlain.saveQuestion, kPrompt,
+                                               kPlain.overwriteQuestion,
+                                               Box(K::Error, B::Ok, "Dateizugriff verweigert")}));
+  EXPECT_EQ(root.Bytes("KLARTEXT.TXT"), "ALT\r\n");
+  struct stat status;
+  ASSERT_EQ(stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0444u);
+  EXPECT_EQ(root.Entries(), (std::set<std::string>{"KLARTEXT.TXT"}));
+}
+
+TEST_F(Diskette, AFolderGoneAfterTheCheckIsAMediumTakenOut) {
+  // The stick is pulled while the overwrite question waits.
+  root.Put("GEHEIM.TXT", "ALT\r\n");
+  form.Edit3.SetText("neu");
+  calls.Before(Call::Open, [&] { std::filesystem::remove_all(root.Path()); });
+  Answer({A::Yes, A::Ok, A::Yes});
+  form.BitBtn5Click();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kCipher.saveQuestion, kPrompt,
+                                               kCipher.overwriteQuestion, kSaveProblem}));
+
+  // Loading reports it and goes on with the handler's later steps.
+  std::filesystem::create_directory(root.Path());
+  root.Put("GEHEIM.TXT", "DATEI\r\n");
+  calls.Before(Call::Open, [&] { std::filesystem::remove_all(root.Path()); });
+  Busy();
+  const Bench before = Now();
+  Answer({A::Yes, A::Ok});
+  form.BitBtn4Click();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kCipher.loadQuestion, kPrompt, kLoadProblem}));
+  EXPECT_EQ(Now(), Changed(before, [](Bench& b) {
+              b.edit1 = b.edit5 = "";
+              b.edit3 = "GEHEIM";
+              b.decPos = 1;
+              b.bitBtn7 = b.bitBtn8 = true;
+            }));
+}
+
+TEST(DisketteDefaultFolder, AFolderThatCannotBeMadeIsToldOnceAndEndsAsIfCancelled) {
+  TempDir home;
+  const std::string folder = home.Path("Dokumente/Laufwerk-A");
+  const struct {
+    const char* name;
+    std::string directory;
+    bool refuse;  // every mkdir fails: a read-only home folder
+    std::string message;
+  } cases[] = {
+      {"read-only home", folder, true,
+       Box(K::Error, B::Ok, ("Der Ordner für Laufwerk A: kann nicht angelegt werden:\r" + folder +
+                             "\rDateizugriff verweigert").c_str())},
+      {"no home", "", false,
+       Box(K::Error, B::Ok,
+           "Der Ordner für Laufwerk A: kann nicht angelegt werden:\r"
+           "Es wurde kein persönlicher Ordner gefunden.")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FaultySystemCalls calls;
+    if (c.refuse) calls.FailEvery(Call::Mkdir, EACCES);
+    PosixDrive driveA(c.directory, true, calls);
+    CipherCore core;
+    FakePlatform platform;
+    TForm1 form(core, platform, driveA);
+    form.FormCreate();
+    form.FormShow();
+    const auto shown = [&] {
+      std::vector<std::string> lines;
+      for (const ShownMessage& m : platform.Messages)
+        lines.push_back(Line(m.Kind, m.Buttons, m.Text));
+      platform.Messages.clear();
+      return lines;
+    };
+
+    form.Edit1.SetText("hallo");
+    platform.Answers = {A::Yes, A::Ok, A::Ok, A::Ok};  // OK as often as the prompt might come
+    form.BitBtn18Click();
+    EXPECT_EQ(shown(), (std::vector<std::string>{kPlain.saveQuestion, kPrompt, c.message}));
+
+    form.Edit3.SetText("geheim");
+    form.BitBtn7.Enabled = form.BitBtn8.Enabled = false;
+    platform.Answers = {A::Yes, A::Ok, A::Ok, A::Ok};
+    form.BitBtn17Click();
+    EXPECT_EQ(shown(), (std::vector<std::string>{kPlain.loadQuestion, kPrompt, c.message}));
+    // As after Cancel: only the closing steps.
+    EXPECT_EQ(form.Edit1.Text(), "HALLO");
+    EXPECT_EQ(form.Edit3.Text(), "geheim");
+    EXPECT_TRUE(form.BitBtn7.Enabled && form.BitBtn8.Enabled);
+    EXPECT_TRUE(home.Entries().empty());
+  }
 }
 
 // --- input/output errors ----------------------------------------------------

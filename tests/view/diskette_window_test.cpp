@@ -1,6 +1,11 @@
 // Saving and loading through the real buttons, with the real message boxes
-// answered as a learner would, on a drive A: that is a temporary folder.
+// answered as a learner would, on a drive A: that is a temporary folder; and
+// which folder the program takes for drive A: when none is named.
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,10 +16,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
+#include <cstdlib>
 #include <deque>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/Program.h"
+#include "tests/support/NoHang.h"
 #include "tests/support/Typing.h"
 
 namespace {
@@ -129,6 +139,94 @@ TEST_F(DisketteWindowTest, TooltipsNameTheFolderOfDriveA) {
                     ->toolTip()
                     .contains(drive.path()))
         << button;
+}
+
+TEST_F(DisketteWindowTest, APipeUnderTheFilesNameIsRefusedWithoutWaiting) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(drive.filePath(QStringLiteral("GEHEIM.TXT"))).constData(), 0666),
+            0);
+  const QString refused = QStringLiteral(
+      "Fehler: GEHEIM.TXT auf Laufwerk A: ist keine Datei,\nsondern eine Pipe (FIFO)!");
+  PipeWatch watch(std::chrono::seconds(10), drive.path().toStdString());
+  {
+    BoxAnswerer answers({"&Ja", "OK", "OK"});
+    Click("BitBtn4");  // "Geheimtext einlesen ..."
+    ASSERT_EQ(answers.Seen.size(), 3);
+    EXPECT_EQ(answers.Seen[2], refused);
+  }
+  QTest::keyClicks(Field("Edit3"), QStringLiteral("neu"));
+  {
+    BoxAnswerer answers({"&Ja", "OK", "&Ja", "OK"});
+    Click("BitBtn5");  // "Geheimtext speichern ..."
+    ASSERT_EQ(answers.Seen.size(), 4);
+    EXPECT_EQ(answers.Seen[3], refused);
+  }
+  struct stat status;
+  ASSERT_EQ(lstat(QFile::encodeName(drive.filePath(QStringLiteral("GEHEIM.TXT"))).constData(),
+                  &status),
+            0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+TEST_F(DisketteWindowTest, AFileSavedAsUtf8ByAnEditorLoadsAsWritten) {
+  QFile file(drive.filePath(QStringLiteral("KLARTEXT.TXT")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\n");
+  file.close();
+  BoxAnswerer answers({"&Ja", "OK"});
+  Click("BitBtn17");  // "Klartext einlesen ..."
+  EXPECT_EQ(answers.Seen.size(), 2);
+  EXPECT_EQ(Field("Edit1")->text(), QString::fromUtf8("GRÜßE AUS KÖLN"));
+}
+
+// Sets or unsets an environment variable for as long as it lives.
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
+  }
+  ~EnvironmentVariable() {
+    if (old_)
+      setenv(name_, old_->c_str(), 1);
+    else
+      unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(DriveAFolder, IsInTheHomeFolderEvenWithoutHomeAndNeverAtTheRoot) {
+  EnvironmentVariable noDrive(kDriveAVariable, nullptr);
+  const passwd* entry = getpwuid(getuid());
+  ASSERT_NE(entry, nullptr);
+  const std::string accountHome = entry->pw_dir;
+  QTemporaryDir home;
+  const std::string setHome = home.path().toStdString();
+  const struct {
+    const char* home;
+    std::string expectedHome;
+  } cases[] = {{setHome.c_str(), setHome}, {nullptr, accountHome}, {"/", accountHome}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.home ? c.home : "HOME unset");
+    EnvironmentVariable variable("HOME", c.home);
+    Program program;
+    const std::string folder = program.driveRoot.Directory;
+    EXPECT_TRUE(program.driveRoot.CreateWhenMissing);
+    if (!IsUsableHome(c.expectedHome.c_str())) {  // an account without a home: no folder at all
+      EXPECT_EQ(folder, "");
+      continue;
+    }
+    EXPECT_TRUE(folder.starts_with(c.expectedHome + "/")) << folder;
+    EXPECT_TRUE(folder.ends_with("/Laufwerk-A")) << folder;
+    EXPECT_TRUE(program.window1.findChild<QWidget*>(QStringLiteral("BitBtn5"))
+                    ->toolTip()
+                    .contains(QString::fromStdString(folder)));
+  }
 }
 
 }  // namespace

@@ -29,26 +29,77 @@ std::optional<unsigned char> FromUnicode(char32_t codePoint) {
   return std::nullopt;
 }
 
+std::optional<char32_t> NextUtf8(std::string_view utf8, std::size_t& at) {
+  if (at >= utf8.size()) return std::nullopt;
+  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+  const unsigned char lead = byteAt(at);
+  if (lead < 0x80) {
+    ++at;
+    return lead;
+  }
+
+  // The length of the sequence and the smallest value that needs that length:
+  // anything smaller is an overlong form (C0 80 for a NUL, say) and is refused.
+  std::size_t extra;
+  char32_t smallest;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1, smallest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2, smallest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3, smallest = 0x10000;
+  } else {
+    return std::nullopt;  // a continuation byte, C0, C1 or F5-FF
+  }
+  if (utf8.size() - at <= extra) return std::nullopt;
+
+  char32_t codePoint = lead & (0x3F >> extra);
+  for (std::size_t k = 1; k <= extra; ++k) {
+    const unsigned char next = byteAt(at + k);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    codePoint = (codePoint << 6) | (next & 0x3F);
+  }
+  if (codePoint < smallest || codePoint > 0x10FFFF) return std::nullopt;
+  if (codePoint >= 0xD800 && codePoint <= 0xDFFF) return std::nullopt;
+  at += extra + 1;
+  return codePoint;
+}
+
+namespace {
+
+enum class Utf8Fault { None, Malformed, NotInCodePage };
+
+Utf8Fault Convert(std::string_view utf8, std::string& out) {
+  out.reserve(utf8.size());
+  for (std::size_t at = 0; at < utf8.size();) {
+    const auto codePoint = NextUtf8(utf8, at);
+    if (!codePoint) return Utf8Fault::Malformed;
+    const auto byte = FromUnicode(*codePoint);
+    if (!byte) return Utf8Fault::NotInCodePage;
+    out.push_back(static_cast<char>(*byte));
+  }
+  return Utf8Fault::None;
+}
+
+}  // namespace
+
+std::optional<std::string> TryFromUtf8(std::string_view utf8) {
+  std::string out;
+  if (Convert(utf8, out) != Utf8Fault::None) return std::nullopt;
+  return out;
+}
+
 std::string FromUtf8(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + extra >= utf8.size())
+  switch (Convert(utf8, out)) {
+    case Utf8Fault::None:
+      return out;
+    case Utf8Fault::Malformed:
       throw std::invalid_argument("malformed UTF-8");
-    char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-      const auto cont = static_cast<unsigned char>(utf8[i + k]);
-      if ((cont & 0xC0) != 0x80) throw std::invalid_argument("malformed UTF-8");
-      cp = (cp << 6) | (cont & 0x3F);
-    }
-    const auto byte = FromUnicode(cp);
-    if (!byte) throw std::invalid_argument("character outside Windows-1252");
-    out.push_back(static_cast<char>(*byte));
-    i += extra + 1;
+    case Utf8Fault::NotInCodePage:
+      throw std::invalid_argument("character outside Windows-1252");
   }
-  return out;
+  return out;  // not reached: the switch names every fault
 }
 
 std::string ToUtf8(std::string_view bytes) {

@@ -4,6 +4,7 @@
 // between those bytes and Unicode code points. It knows nothing of Qt; the
 // views convert to QString at the widget boundary (toolkit/view/QtText.h).
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +19,21 @@ char32_t ToUnicode(unsigned char byte);
 // The byte for a code point, or nothing when Windows-1252 cannot hold it.
 std::optional<unsigned char> FromUnicode(char32_t codePoint);
 
-// Converts a UTF-8 string, such as a source literal, to Windows-1252. Every
-// character must be representable; source literals are checked by the tests.
+// Decodes the UTF-8 sequence that starts at utf8[at] and moves at past it.
+// Strict: a lead byte outside C2-DF, E0-EF, F0-F4, a stray continuation byte,
+// a sequence cut short, an overlong form, a surrogate (U+D800-U+DFFF) or a
+// value above U+10FFFF gives nothing and leaves at where it was; so does an
+// at past the end.
+std::optional<char32_t> NextUtf8(std::string_view utf8, std::size_t& at);
+
+// Converts UTF-8 to Windows-1252, or gives nothing when the input is not
+// well-formed UTF-8 or holds a character Windows-1252 cannot hold. For text
+// from outside, such as a file.
+std::optional<std::string> TryFromUtf8(std::string_view utf8);
+
+// Converts a UTF-8 string, such as a source literal, to Windows-1252. Throws
+// std::invalid_argument on malformed UTF-8 or a character Windows-1252 cannot
+// hold: a literal like that is a programming error.
 std::string FromUtf8(std::string_view utf8);
 
 // Converts Windows-1252 bytes to UTF-8, for diagnostics and test output.
