@@ -86,6 +86,11 @@ class Drive {
   // Anything under the name counts, a folder or a pipe too.
   virtual bool FileExists(const std::string& name) = 0;
 
+  // What stands under the name when it is not a file (a folder, a pipe, a
+  // device), so that saving refuses it before it asks whether to overwrite;
+  // nothing for a file, or for no entry at all.
+  virtual std::optional<EntryKind> NotAFile(const std::string& name) = 0;
+
   // Creates or replaces the file with the text followed by CR LF. The file is
   // replaced in one step: when this fails, the old file is as it was. A name
   // that is no file, and a file that is read-only or that the user may not

@@ -118,6 +118,12 @@ bool PosixDrive::FileExists(const std::string& name) {
   return FolderGone();  // a folder that is gone cannot say what it holds
 }
 
+std::optional<EntryKind> PosixDrive::NotAFile(const std::string& name) {
+  struct stat status;
+  if (calls_.Stat(PathOf(name).c_str(), &status) != 0 || S_ISREG(status.st_mode)) return std::nullopt;
+  return KindOf(status.st_mode);
+}
+
 bool PosixDrive::WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = calls_.Write(fd, bytes.data(), bytes.size());

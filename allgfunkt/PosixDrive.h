@@ -39,6 +39,7 @@ class PosixDrive : public Drive {
   RootSearch FindFirstEntry() override;
   std::optional<FolderProblem> CreationProblem() const override { return creationProblem_; }
   bool FileExists(const std::string& name) override;
+  std::optional<EntryKind> NotAFile(const std::string& name) override;
   // Writes a temporary file beside the target, flushes it to the medium and
   // renames it over the target. A failure on the way removes the temporary file.
   FileResult WriteLine(const std::string& name, std::string_view text) override;

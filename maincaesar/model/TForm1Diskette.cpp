@@ -143,6 +143,8 @@ FileResult TForm1::SaveText(const DisketteTwin& twin) {
     platform_.ShowMessage(MessageKind::Error, kSaveProblem, MessageButtons::Ok);
     return {};
   }
+  // No question about overwriting a "text" that is a folder or a pipe.
+  if (const auto kind = driveA_.NotAFile(twin.File)) return FileResult::NotAFile(*kind);
   if (driveA_.FileExists(twin.File) &&
       platform_.ShowMessage(MessageKind::Confirmation, W(twin.OverwriteQuestion),
                             MessageButtons::YesNo) == MessageAnswer::No)

@@ -707,6 +707,7 @@ class StubDrive : public Drive {
   explicit StubDrive(RootSearch found) : found_(found) {}
   RootSearch FindFirstEntry() override { return found_; }
   bool FileExists(const std::string&) override { return false; }
+  std::optional<EntryKind> NotAFile(const std::string&) override { return std::nullopt; }
   FileResult WriteLine(const std::string&, std::string_view) override { return {}; }
   FirstLine ReadFirstLine(const std::string&, std::size_t) override { return {}; }
 
