@@ -9,6 +9,8 @@ namespace {
 
 enum Column { kCharacter, kCount, kObserved, kExpected, kMatchingChars, kMatchingShifts };
 constexpr int kColumns = 6;
+// Together wider than the grid, which therefore scrolls sideways.
+constexpr int kColumnWidths[kColumns] = {90, 45, 75, 100, 300, 300};
 constexpr int kRows = kAnalyseTableSize;  // the header row and one row per element 1..61
 
 }  // namespace
@@ -90,6 +92,7 @@ void TForm2::SetupAnalyseGrid() {
   StringGrid1.SetCell(kExpected, 0, W("erwart. Häufigkt.[%]"));
   StringGrid1.SetCell(kMatchingChars, 0, W("zur Bewertungstoleranz passende Klar-Zeichen"));
   StringGrid1.SetCell(kMatchingShifts, 0, W("passende Cäsar-Verschiebungen"));
+  for (int col = 0; col < kColumns; ++col) StringGrid1.SetColWidth(col, kColumnWidths[col]);
 }
 
 void TForm2::FillAnalyseGrid() {

@@ -5,7 +5,7 @@
 // as the window's controls, and every handler is a member function of the same
 // name. It computes nothing itself (FrequencyAnalysis does) and draws nothing:
 // the view shows it, raises the handlers and closes the dialog once ModalResult
-// is set. Captions, hints, fonts, column widths and anchors belong to the view.
+// is set. Captions, hints, fonts and anchors belong to the view.
 
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "ciphercore/CipherCore.h"
@@ -55,7 +55,8 @@ class TForm2 {
   void UpDown1Click();
   void FormResize();
 
-  // Gives the grid its 6 columns, 62 rows and header texts; once, at creation.
+  // Gives the grid its 6 columns, 62 rows, header texts and column widths;
+  // once, at creation.
   void SetupAnalyseGrid();
   // Writes the six cells of every element into the grid row its Row names.
   void FillAnalyseGrid();

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <array>
 
 #include "KAnalyse1/model/TForm2.h"
 #include "toolkit/view/Accessibility.h"
@@ -89,10 +88,6 @@ const AccessibleText kAccessibleTexts[] = {
      "die Analyse beruht auf dem eingestellten Alphabet mit so vielen Zeichen", "Label6"},
 };
 
-// The grid's columns: "Geheim-Zeichen", "Anzahl", "Häufigkeit [%]",
-// "erwart. Häufigkt.[%]", the matching characters and the matching shifts.
-// Together wider than the grid, which therefore scrolls sideways.
-constexpr std::array kColumnWidths = {90, 45, 75, 100, 300, 300};
 constexpr int kRowHeight = 18;
 
 
@@ -170,8 +165,6 @@ void AnalyseWindow::BuildGrid() {
   options.ColSizing = true;
   auto* grid = new GridWidget(form_.StringGrid1, options, this);
   grid->setObjectName(QStringLiteral("StringGrid1"));
-  for (int col = 0; col < static_cast<int>(kColumnWidths.size()); ++col)
-    grid->SetColWidth(col, kColumnWidths[col]);
   grid->SetRowHeight(kRowHeight);
   Place(grid, {8, 48, 585, 305}, kAllSides);
   Binder().BindGrid(form_.StringGrid1, grid);

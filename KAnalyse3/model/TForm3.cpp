@@ -59,7 +59,8 @@ void TForm3::SetupBruteGrid() {
   StringGrid1.SetCell(1, 0, W("dt. Wörter"));
   StringGrid1.SetCell(2, 0, "passender Klar-Text");
   StringGrid1.SetCell(3, 0, {});
-  StringGrid1ColWidths = {75, 55, 400, 90, 64};  // column 4 keeps the default width
+  const int widths[] = {75, 55, 400, 90};  // column 4 keeps the default width
+  for (int col = 0; col < 4; ++col) StringGrid1.SetColWidth(col, widths[col]);
 
   std::string line;
   for (int i = 0; i < kWordListLength; ++i) {

@@ -9,7 +9,6 @@
 //
 // It changes nothing outside its own unit: the cipher core is only read.
 
-#include <array>
 #include <string>
 
 #include "KAnalyse3/model/BruteForce.h"
@@ -40,10 +39,6 @@ class TForm3 {
   Edit Edit1;              // read-only, the alphabet size: "… mit: " [Edit1] "Zeichen"
   Button BitBtn3;          // sort glyph over "Verschiebung": by shift
   RichEdit RichEdit1;      // "benutzte Wortliste:", the word list as one line
-
-  // The grid's column widths in pixels, set by SetupBruteGrid; the view applies
-  // them and the learner may change them there.
-  std::array<int, 5> StringGrid1ColWidths{64, 64, 64, 64, 64};
 
   // The window's outer size; the view writes the new size before FormResize
   // and takes the size back afterwards.

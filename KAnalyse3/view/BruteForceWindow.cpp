@@ -76,7 +76,6 @@ BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
   // The first stop has the focus when the window opens.
   ChainTabOrder(this, {"StringGrid1", "BitBtn1", "BitBtn2", "Edit1", "BitBtn3", "RichEdit1"});
   grid_->setFocus(Qt::OtherFocusReason);
-  Binder().AddSync([this] { SyncColumnWidths(); });
   Binder().AddSync([this] { SyncWordList(); });
 }
 
@@ -138,16 +137,6 @@ void BruteForceWindow::BuildControls() {
 
 void BruteForceWindow::Create() {
   Binder().Run([&form = form_] { form.FormCreate(); });
-}
-
-void BruteForceWindow::SyncColumnWidths() {
-  // Applied only when TForm3 sets new widths, so the learner's own column
-  // sizing survives a sort and a new showing.
-  if (colWidthsSynced_ && colWidthsApplied_ == form_.StringGrid1ColWidths) return;
-  colWidthsApplied_ = form_.StringGrid1ColWidths;
-  colWidthsSynced_ = true;
-  for (int c = 0; c < static_cast<int>(colWidthsApplied_.size()); ++c)
-    grid_->SetColWidth(c, colWidthsApplied_[c]);
 }
 
 void BruteForceWindow::SyncWordList() {

@@ -5,7 +5,6 @@
 // they changed, and the dialog ends its modal loop once TForm3 has set its
 // modal result. The engine behind the grid never sees a widget.
 
-#include <array>
 #include <string>
 
 #include "toolkit/view/ModalFormDialog.h"
@@ -34,13 +33,10 @@ class BruteForceWindow : public ModalFormDialog {
 
  private:
   void BuildControls();
-  void SyncColumnWidths();
   void SyncWordList();
 
   TForm3& form_;
   GridWidget* grid_ = nullptr;
   QTextEdit* wordList_ = nullptr;
   std::string wordListShown_;
-  std::array<int, 5> colWidthsApplied_{};
-  bool colWidthsSynced_ = false;
 };

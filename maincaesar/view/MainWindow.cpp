@@ -293,7 +293,6 @@ void MainWindow::BuildTables() {
     grid->setObjectName(QString::fromLatin1(name));
     grid->setGeometry(112, top, 665, 65);
     grid->setFont(font);
-    grid->SetDefaultColWidth(12);
     grid->SetRowHeight(20);
     binder_->BindGrid(model, grid);
     return grid;

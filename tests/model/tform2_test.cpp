@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "allgfunkt/PosixDrive.h"
 #include "KAnalyse1/model/TForm2.h"
@@ -77,6 +78,9 @@ TEST_F(AnalysisWindow, CreationSetsToleranceAndTheGridHeaders) {
   EXPECT_EQ(Cells(0), W("Geheim-Zeichen|Anzahl|Häufigkeit [%]|erwart. Häufigkt.[%]|"
                         "zur Bewertungstoleranz passende Klar-Zeichen|"
                         "passende Cäsar-Verschiebungen"));
+  std::vector<int> widths;
+  for (int c = 0; c < 6; ++c) widths.push_back(g.ColWidth(c));
+  EXPECT_EQ(widths, (std::vector<int>{90, 45, 75, 100, 300, 300}));
   EXPECT_EQ(form2.Width, 611);
   EXPECT_EQ(form2.Height, 442);
 }

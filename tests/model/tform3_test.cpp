@@ -81,7 +81,9 @@ TEST_F(BruteForceWindow, CreationLaysOutTheGridAndTheWordListLine) {
   EXPECT_EQ(Grid().Cell(1, 0), W("dt. Wörter"));
   EXPECT_EQ(Grid().Cell(2, 0), "passender Klar-Text");
   EXPECT_EQ(Grid().Cell(3, 0), "");
-  EXPECT_EQ(form3.StringGrid1ColWidths, (std::array<int, 5>{75, 55, 400, 90, 64}));
+  std::vector<int> widths;
+  for (int c = 0; c < 5; ++c) widths.push_back(Grid().ColWidth(c));
+  EXPECT_EQ(widths, (std::vector<int>{75, 55, 400, 90, 64}));
   EXPECT_EQ(form3.RichEdit1.Text,
             W("DER, DIE, UND, IN, DES, DEN, ZU, DAS, VON, FUER, FÜR, AUF, MIT, SICH, DASS, "
               "DEM, SIE, IST, IM, EIN, ER, ICH, NUN, ASS, WIE, AUF, SEI, AB, BIN, DES, VOR, "

@@ -190,6 +190,7 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
     QTest::mouseRelease(cells, Qt::LeftButton, {},
                         QPoint(header.right() + 21, header.center().y()));
     EXPECT_EQ(grid->ColWidth(1), 65);
+    EXPECT_EQ(program.form2.StringGrid1.ColWidth(1), 65) << "the drag is written back";
     const QPoint cell = grid->CellRect(2, 2).center();
     QTest::mouseClick(cells, Qt::LeftButton, {}, cell);
     QTest::mouseDClick(cells, Qt::LeftButton, {}, cell);

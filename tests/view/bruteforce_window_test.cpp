@@ -244,6 +244,7 @@ TEST_F(BruteForceDialog, TheLearnerSelectsRangesAndSizesColumnsButTypesNothing) 
     QApplication::sendEvent(viewport, &move);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, border + QPoint(30, 0));
     EXPECT_EQ(g.ColWidth(0), 105);
+    EXPECT_EQ(cells().ColWidth(0), 105) << "the drag is written back";
     Click("BitBtn2");
     EXPECT_EQ(g.ColWidth(0), 105);
     Click("BitBtn1");
