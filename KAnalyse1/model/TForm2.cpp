@@ -39,7 +39,7 @@ void TForm2::FormCreate() {  // window created at program start
 }
 
 void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
-  ModalResult = kModalResultNone;
+  Frame.ModalResult = kModalResultNone;
   Edit6.SetText(std::to_string(core_.AlphabetSize));
   InitAnalyseTable(analysis_, core_);
   CountCharacters(analysis_, core_);
@@ -52,9 +52,7 @@ void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
   FillAnalyseGrid();
 }
 
-void TForm2::BitBtn1Click() {  // "Beenden"
-  ModalResult = kModalResultOk;
-}
+void TForm2::BitBtn1Click() { Frame.Close(); }  // "Beenden"
 
 void TForm2::BitBtn2Click() {  // sort by character
   SortByCharacter(analysis_);
@@ -78,10 +76,7 @@ void TForm2::UpDown1Click() {  // tolerance spinner moved by one
   FillAnalyseGrid();
 }
 
-void TForm2::FormResize() {  // the frame snaps back to the smallest useful size
-  if (Width < kMinWidth) Width = kMinWidth;
-  if (Height < kMinHeight) Height = kMinHeight;
-}
+void TForm2::FormResize() { Frame.SnapToMinimum(); }
 
 void TForm2::SetupAnalyseGrid() {
   StringGrid1.SetColCount(kColumns);

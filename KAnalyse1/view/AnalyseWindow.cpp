@@ -94,10 +94,10 @@ constexpr int kRowHeight = 18;
 }  // namespace
 
 AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
-    : ModalFormDialog({&form.Width, &form.Height, &form.ModalResult,
-                       [&form] { form.FormShow(); }, [&form] { form.FormResize(); },
+    : ModalFormDialog(form.Frame,
+                      {[&form] { form.FormShow(); }, [&form] { form.FormResize(); },
                        [&form] { form.BitBtn1Click(); }},
-                      QSize(kClientWidth, kClientHeight), QSize(kFrameWidth, kFrameHeight), owner),
+                      owner),
       form_(form) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Kryptoanalyse -- Einzelzeichen"));

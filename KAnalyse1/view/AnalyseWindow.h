@@ -13,13 +13,6 @@ class AnalyseWindow : public ModalFormDialog {
   Q_OBJECT
 
  public:
-  // The client area of the smallest window; TForm2 counts in outer sizes, which
-  // add a frame of kFrameWidth × kFrameHeight to it.
-  static constexpr int kClientWidth = 603;
-  static constexpr int kClientHeight = 408;
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 34;
-
   // The window is centred on owner (the main window) whenever it is shown.
   explicit AnalyseWindow(TForm2& form, QWidget* owner = nullptr);
 

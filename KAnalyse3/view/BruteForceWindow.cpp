@@ -15,15 +15,11 @@
 
 namespace {
 
-// The client area the positions below were laid out in.
-constexpr int kClientWidth = TForm3::kMinWidth - BruteForceWindow::kFrameWidth;     // 611
-constexpr int kClientHeight = TForm3::kMinHeight - BruteForceWindow::kFrameHeight;  // 415
-
 constexpr int kGridRowHeight = 18;
 
 struct Placement {
   const char* name;
-  QRect design;  // in the client area of 611 × 415
+  QRect design;  // in the client area of the smallest window, 611 × 415
   unsigned anchors;
 };
 
@@ -60,10 +56,10 @@ const AccessibleText kAccessibleTexts[] = {
 }  // namespace
 
 BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
-    : ModalFormDialog({&form.Width, &form.Height, &form.ModalResult,
-                       [&form] { form.FormShow(); }, [&form] { form.FormResize(); },
+    : ModalFormDialog(form.Frame,
+                      {[&form] { form.FormShow(); }, [&form] { form.FormResize(); },
                        [&form] { form.BitBtn1Click(); }},
-                      QSize(kClientWidth, kClientHeight), QSize(kFrameWidth, kFrameHeight), owner),
+                      owner),
       form_(form) {
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("Brachiale Kryptoanalyse (Brute Force)"));

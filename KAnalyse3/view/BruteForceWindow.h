@@ -17,11 +17,6 @@ class BruteForceWindow : public ModalFormDialog {
   Q_OBJECT
 
  public:
-  // TForm3's Width and Height are the outer size of the window; the widgets
-  // are laid out in the client area, which is this much smaller.
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 34;
-
   // The window shows over `owner`, the main window, and is centred on it.
   explicit BruteForceWindow(TForm3& form, QWidget* owner = nullptr);
 

@@ -81,8 +81,8 @@ TEST_F(AnalysisWindow, CreationSetsToleranceAndTheGridHeaders) {
   std::vector<int> widths;
   for (int c = 0; c < 6; ++c) widths.push_back(g.ColWidth(c));
   EXPECT_EQ(widths, (std::vector<int>{90, 45, 75, 100, 300, 300}));
-  EXPECT_EQ(form2.Width, 611);
-  EXPECT_EQ(form2.Height, 442);
+  EXPECT_EQ(form2.Frame.Width, 611);
+  EXPECT_EQ(form2.Frame.Height, 442);
 }
 
 TEST_F(AnalysisWindow, OpensFromTheMainWindowOnItsCiphertext) {
@@ -215,11 +215,11 @@ TEST_F(AnalysisWindow, ToleranceSpinnerStopsAtBothEndsAndRematches) {
 
 TEST_F(AnalysisWindow, BeendenSetsTheModalResultAndANewShowingClearsIt) {
   Show("EEEE", 26);
-  EXPECT_EQ(form2.ModalResult, 0);
+  EXPECT_EQ(form2.Frame.ModalResult, 0);
   form2.BitBtn1Click();
-  EXPECT_EQ(form2.ModalResult, 1);
+  EXPECT_EQ(form2.Frame.ModalResult, 1);
   Show("EEEE", 26);
-  EXPECT_EQ(form2.ModalResult, 0);
+  EXPECT_EQ(form2.Frame.ModalResult, 0);
 }
 
 TEST_F(AnalysisWindow, ResizeSnapsBackToTheMinimum) {
@@ -234,11 +234,11 @@ TEST_F(AnalysisWindow, ResizeSnapsBackToTheMinimum) {
       {1200, 900, 1200, 900},
   };
   for (const Case& c : cases) {
-    form2.Width = c.width;
-    form2.Height = c.height;
+    form2.Frame.Width = c.width;
+    form2.Frame.Height = c.height;
     form2.FormResize();
-    EXPECT_EQ(form2.Width, c.snappedWidth) << c.width << "x" << c.height;
-    EXPECT_EQ(form2.Height, c.snappedHeight) << c.width << "x" << c.height;
+    EXPECT_EQ(form2.Frame.Width, c.snappedWidth) << c.width << "x" << c.height;
+    EXPECT_EQ(form2.Frame.Height, c.snappedHeight) << c.width << "x" << c.height;
   }
 }
 

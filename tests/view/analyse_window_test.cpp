@@ -351,8 +351,8 @@ TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
     EXPECT_EQ(at("Edit5"), QRect(304, 584, 177, 21));
     EXPECT_EQ(at("BitBtn2"), QRect(32, 24, 41, 25));
     EXPECT_EQ(at("Edit6"), QRect(336, 4, 41, 21));
-    EXPECT_EQ(program.form2.Width, 811);
-    EXPECT_EQ(program.form2.Height, 642);
+    EXPECT_EQ(program.form2.Frame.Width, 811);
+    EXPECT_EQ(program.form2.Frame.Height, 642);
 
     // Smaller than the minimum: the too small dimension snaps back, the other stays.
     dialog->resize(500, 700);
@@ -361,8 +361,8 @@ TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
     dialog->windowHandle()->resize(400, 300);
     QTest::qWait(20);
     EXPECT_EQ(dialog->size(), QSize(603, 408));
-    EXPECT_EQ(program.form2.Width, 611);
-    EXPECT_EQ(program.form2.Height, 442);
+    EXPECT_EQ(program.form2.Frame.Width, 611);
+    EXPECT_EQ(program.form2.Frame.Height, 442);
     EXPECT_EQ(at("StringGrid1"), QRect(8, 48, 585, 305));
     EXPECT_EQ(at("BitBtn1"), QRect(488, 376, 97, 25));
   });

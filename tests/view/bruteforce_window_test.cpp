@@ -172,13 +172,13 @@ TEST_F(BruteForceDialog,
     EXPECT_EQ(Find<QWidget>("Label3")->pos(), QPoint(8, 468));
     EXPECT_EQ(Find<QWidget>("RichEdit1")->geometry(), QRect(104, 468, 585, 41));
     EXPECT_EQ(Find<QWidget>("BitBtn1")->geometry(), QRect(704, 484, 89, 25));
-    EXPECT_EQ(program.form3.Width, 819);  // the outer size, frame included
-    EXPECT_EQ(program.form3.Height, 549);
+    EXPECT_EQ(program.form3.Frame.Width, 819);  // the outer size, frame included
+    EXPECT_EQ(program.form3.Frame.Height, 549);
 
     dialog().resize(500, 300);
     EXPECT_EQ(dialog().size(), QSize(611, 415));
-    EXPECT_EQ(program.form3.Width, 619);
-    EXPECT_EQ(program.form3.Height, 449);
+    EXPECT_EQ(program.form3.Frame.Width, 619);
+    EXPECT_EQ(program.form3.Frame.Height, 449);
     EXPECT_EQ(Find<QWidget>("StringGrid1")->geometry(), QRect(8, 32, 593, 329));
     EXPECT_EQ(Find<QWidget>("BitBtn1")->geometry(), QRect(504, 384, 89, 25));
     Click("BitBtn1");

@@ -6,17 +6,26 @@
 
 #include <algorithm>
 
+#include "toolkit/model/ModalFrame.h"
 #include "toolkit/view/Fonts.h"
-#include "toolkit/model/Controls.h"
 #include "toolkit/view/FormBinder.h"
 
-ModalFormDialog::ModalFormDialog(FormHooks form, QSize designedClient, QSize frame, QWidget* owner)
+namespace {
+
+// The client area of a frame of the given outer size.
+QSize ClientSize(int outerWidth, int outerHeight) {
+  return {outerWidth - ModalFormDialog::kFrameWidth, outerHeight - ModalFormDialog::kFrameHeight};
+}
+
+}  // namespace
+
+ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, QWidget* owner)
     : QDialog(owner),
-      form_(std::move(form)),
       frame_(frame),
+      handlers_(std::move(handlers)),
       owner_(owner),
       binder_(new FormBinder(this)),
-      layout_(designedClient) {
+      layout_(ClientSize(frame.MinWidth(), frame.MinHeight())) {
   // A sizeable frame with the system menu: no help button, no minimising.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
@@ -27,8 +36,8 @@ ModalFormDialog::ModalFormDialog(FormHooks form, QSize designedClient, QSize fra
   setAutoFillBackground(true);
   // The model snaps a smaller window back in FormResize; the minimum size stops
   // the frame there in the first place where the window manager honours it.
-  setMinimumSize(designedClient);
-  resize(*form_.Width - frame_.width(), *form_.Height - frame_.height());
+  setMinimumSize(ClientSize(frame_.MinWidth(), frame_.MinHeight()));
+  resize(ClientSize(frame_.Width, frame_.Height));
   binder_->AddSync([this] { EndWhenModalResultSet(); });
 }
 
@@ -39,8 +48,8 @@ void ModalFormDialog::Place(QWidget* widget, QRect designed, unsigned anchors) {
 void ModalFormDialog::FitLabels() { layout_.FitLabels(size()); }
 
 void ModalFormDialog::PrepareShowing() {
-  *form_.ModalResult = kModalResultNone;
-  binder_->Run(form_.FormShow);
+  frame_.ModalResult = kModalResultNone;
+  binder_->Run(handlers_.FormShow);
   CentreOnOwner();
 }
 
@@ -75,11 +84,11 @@ void ModalFormDialog::resizeEvent(QResizeEvent* event) {
 
 void ModalFormDialog::RunFormResize() {
   binder_->Run([this] {
-    *form_.Width = width() + frame_.width();
-    *form_.Height = height() + frame_.height();
-    form_.FormResize();
+    frame_.Width = width() + kFrameWidth;
+    frame_.Height = height() + kFrameHeight;
+    handlers_.FormResize();
   });
-  const QSize wanted(*form_.Width - frame_.width(), *form_.Height - frame_.height());
+  const QSize wanted = ClientSize(frame_.Width, frame_.Height);
   if (wanted != size()) resize(wanted);
 }
 
@@ -91,9 +100,9 @@ void ModalFormDialog::closeEvent(QCloseEvent* event) {
   // The close box is the close button: its handler sets the modal result, and
   // the loop ends once the handler is done.
   event->ignore();
-  binder_->Run(form_.CloseButton);
+  binder_->Run(handlers_.CloseButton);
 }
 
 void ModalFormDialog::EndWhenModalResultSet() {
-  if (*form_.ModalResult != kModalResultNone && isVisible()) done(*form_.ModalResult);
+  if (frame_.ModalResult != kModalResultNone && isVisible()) done(frame_.ModalResult);
 }

@@ -1,11 +1,11 @@
 #pragma once
-// The frame the two analysis windows share: a resizable modal dialog bound to a
-// window model that keeps its outer size, its modal result, a FormResize
-// handler and a close button. The dialog keeps its controls at their anchored
-// places, lets the model snap a too small size back, centres itself on its
-// owner at every showing, lets the close box stand for the model's close button
-// and Escape for nothing, and ends its modal loop once a handler has set the
-// modal result. It decides nothing about the window's content.
+// The view of a ModalFrame: a resizable modal dialog whose window model keeps
+// its outer size and modal result in a ModalFrame and has a FormShow, a
+// FormResize and a close button. The dialog keeps its controls at their
+// anchored places, lets the model snap a too small size back, centres itself
+// on its owner at every showing, lets the close box stand for the model's
+// close button and Escape for nothing, and ends its modal loop once a handler
+// has set the modal result. It decides nothing about the window's content.
 
 #include <QDialog>
 
@@ -15,24 +15,26 @@
 #include "toolkit/view/Layout.h"
 
 class FormBinder;
+class ModalFrame;
 
 class ModalFormDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // What the dialog needs of its window model.
-  struct FormHooks {
-    int* Width;        // outer size, the frame included
-    int* Height;
-    int* ModalResult;  // 0 while the window stays open
+  // What the model's outer size adds to the client area: the border and the
+  // title bar of the frame the layouts were drawn in.
+  static constexpr int kFrameWidth = 8;
+  static constexpr int kFrameHeight = 34;
+
+  // The handlers of the window model that the frame raises.
+  struct Handlers {
     std::function<void()> FormShow;
     std::function<void()> FormResize;
     std::function<void()> CloseButton;  // the handler the close box stands for
   };
 
-  // designedClient: the client area the layout was drawn for, its smallest;
-  // frame: what the model's outer size adds to the client area.
-  ModalFormDialog(FormHooks form, QSize designedClient, QSize frame, QWidget* owner);
+  // The layout is drawn for the client area of the frame's smallest size.
+  ModalFormDialog(ModalFrame& frame, Handlers handlers, QWidget* owner);
 
   // Everything a showing does before its modal loop: a fresh modal result,
   // FormShow, the widgets brought up to date, centred on the owner.
@@ -61,8 +63,8 @@ class ModalFormDialog : public QDialog {
   void RunFormResize();
   void EndWhenModalResultSet();
 
-  FormHooks form_;
-  QSize frame_;
+  ModalFrame& frame_;
+  Handlers handlers_;
   QWidget* owner_;
   FormBinder* binder_;
   AnchorLayout layout_;
