@@ -57,6 +57,11 @@ struct DisketteTwin;  // what tells the ciphertext and plaintext storage apart
 
 class TForm1 {
  public:
+  // The analysis windows this window shows, as it names them to the platform;
+  // the app shows the window each stands for.
+  static constexpr ModalForm kForm2{2};  // "Kryptoanalyse -- Einzelzeichen"
+  static constexpr ModalForm kForm3{3};  // "Brachiale Kryptoanalyse (Brute Force)"
+
   TForm1(CipherCore& core, Platform& platform, Drive& driveA);
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;

@@ -19,7 +19,7 @@ class AnalysisWindow : public testing::Test {
   AnalysisWindow() {
     core.MasterAlphabet = std::string(MasterAlphabetCharacters());
     platform.OnShowModal = [this](ModalForm form) {
-      if (form == ModalForm::Form2) form2.FormShow();
+      if (form == TForm1::kForm2) form2.FormShow();
     };
     form2.FormCreate();
   }
@@ -28,7 +28,7 @@ class AnalysisWindow : public testing::Test {
   void Show(const std::string& text, int alphabetSize) {
     core.AnalysisText = text;
     core.AlphabetSize = alphabetSize;
-    platform.ShowModal(ModalForm::Form2);
+    platform.ShowModal(TForm1::kForm2);
   }
 
   // An arrow click as the view performs it: the handler runs only when the

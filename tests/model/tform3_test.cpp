@@ -23,7 +23,7 @@ class BruteForceWindow : public testing::Test {
     form3.FormCreate();
     form1.FormShow();
     platform.OnShowModal = [this](ModalForm form) {
-      ASSERT_EQ(form, ModalForm::Form3);
+      ASSERT_EQ(form, TForm1::kForm3);
       form3.Frame.ModalResult = kModalResultNone;
       form3.FormShow();
       if (insideDialog) insideDialog();

@@ -19,8 +19,10 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 // bar) answers None, which every handler treats like an answer it did not ask for.
 enum class MessageAnswer { None, Ok, Cancel, Yes, No };
 
-// The windows a handler can show modally.
-enum class ModalForm { Form2, Form3 };
+// A window that a handler can show modally. The toolkit knows no window of the
+// program: the app names the values and tells the platform which window each
+// stands for.
+enum class ModalForm : int {};
 
 class Platform {
  public:
