@@ -138,6 +138,8 @@ class TForm1 {
   // Diskette storage on drive A:. The Save and Load routines show their own
   // messages and return the input/output error that ended them, which their
   // handler shows in an error box before it stops.
+  static constexpr const char* kCipherTextFile = "GEHEIM.TXT";   // in the root of drive A:
+  static constexpr const char* kPlainTextFile = "KLARTEXT.TXT";
   void BitBtn5Click();
   void BitBtn18Click();
   void BitBtn4Click();

@@ -7,8 +7,10 @@
 #include <algorithm>
 
 #include "toolkit/model/ModalFrame.h"
+#include "toolkit/view/ControlTable.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
+#include "toolkit/view/QtText.h"
 
 namespace {
 
@@ -19,13 +21,16 @@ QSize ClientSize(int outerWidth, int outerHeight) {
 
 }  // namespace
 
-ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, QWidget* owner)
+ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const char* name,
+                                 const char* caption, std::vector<ControlSpec> controls,
+                                 QWidget* owner)
     : QDialog(owner),
       frame_(frame),
       handlers_(std::move(handlers)),
       owner_(owner),
       binder_(new FormBinder(this)),
-      layout_(ClientSize(frame.MinWidth(), frame.MinHeight())) {
+      controls_(std::make_unique<ControlTable>(this, *binder_,
+                                               ClientSize(frame.MinWidth(), frame.MinHeight()))) {
   // A sizeable frame with the system menu: no help button, no minimising.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
@@ -39,13 +44,22 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, QWidget* 
   setMinimumSize(ClientSize(frame_.MinWidth(), frame_.MinHeight()));
   resize(ClientSize(frame_.Width, frame_.Height));
   binder_->AddSync([this] { EndWhenModalResultSet(); });
+  setObjectName(QString::fromLatin1(name));
+  setWindowTitle(U(caption));
+  controls_->Build(std::move(controls));
+  if (QWidget* first = controls_->FirstTabStop()) first->setFocus(Qt::OtherFocusReason);
 }
 
-void ModalFormDialog::Place(QWidget* widget, QRect designed, unsigned anchors) {
-  layout_.Place(widget, designed, anchors, size());
+ModalFormDialog::~ModalFormDialog() = default;
+
+ControlSpec ModalFormDialog::CloseButton(ControlSpec row) {
+  row.Caption = "Beenden";
+  row.Icon = Glyph::Close;
+  row.Anchors = kAnchorBottomRight;  // it stays in the bottom right corner of a growing window
+  return row;
 }
 
-void ModalFormDialog::FitLabels() { layout_.FitLabels(size()); }
+void ModalFormDialog::Create() { binder_->Run(handlers_.FormCreate); }
 
 void ModalFormDialog::PrepareShowing() {
   frame_.ModalResult = kModalResultNone;
@@ -78,7 +92,7 @@ void ModalFormDialog::CentreOnOwner() {
 
 void ModalFormDialog::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  layout_.Apply(size());
+  controls_->Apply(size());
   binder_->WhenIdle([this] { RunFormResize(); });
 }
 

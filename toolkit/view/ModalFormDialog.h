@@ -1,21 +1,24 @@
 #pragma once
 // The view of a ModalFrame: a resizable modal dialog whose window model keeps
-// its outer size and modal result in a ModalFrame and has a FormShow, a
-// FormResize and a close button. The dialog keeps its controls at their
-// anchored places, lets the model snap a too small size back, centres itself
-// on its owner at every showing, lets the close box stand for the model's
-// close button and Escape for nothing, and ends its modal loop once a handler
-// has set the modal result. It decides nothing about the window's content.
+// its outer size and modal result in a ModalFrame and has a FormCreate, a
+// FormShow, a FormResize and a close button ("Beenden"). The dialog makes its
+// controls from the window's control table and keeps them at their anchored
+// places, gives the first tab stop the focus, lets the model snap a too small
+// size back, centres itself on its owner at every showing, lets the close box
+// stand for the close button and Escape for nothing, and ends its modal loop
+// once a handler has set the modal result. It decides nothing about the
+// window's content.
 
 #include <QDialog>
 
 #include <functional>
-#include <initializer_list>
+#include <memory>
+#include <vector>
 
-#include "toolkit/view/Layout.h"
-
+class ControlTable;
 class FormBinder;
 class ModalFrame;
+struct ControlSpec;
 
 class ModalFormDialog : public QDialog {
   Q_OBJECT
@@ -28,13 +31,32 @@ class ModalFormDialog : public QDialog {
 
   // The handlers of the window model that the frame raises.
   struct Handlers {
+    std::function<void()> FormCreate;
     std::function<void()> FormShow;
     std::function<void()> FormResize;
     std::function<void()> CloseButton;  // the handler the close box stands for
   };
+  // Those of a window model whose frame events carry their usual names.
+  template <class Form>
+  static Handlers HandlersOf(Form& form, void (Form::*closeButton)()) {
+    return {[&form] { form.FormCreate(); }, [&form] { form.FormShow(); },
+            [&form] { form.FormResize(); }, [&form, closeButton] { (form.*closeButton)(); }};
+  }
 
-  // The layout is drawn for the client area of the frame's smallest size.
-  ModalFormDialog(ModalFrame& frame, Handlers handlers, QWidget* owner);
+  // A window's "Beenden": the row of its close button, which this completes
+  // with the caption, the glyph and the anchors every such button has.
+  static ControlSpec CloseButton(ControlSpec row);
+
+  // The window's name (its object name) and caption, and its control table,
+  // laid out for the client area of the frame's smallest size. The first tab
+  // stop has the focus when the window opens.
+  ModalFormDialog(ModalFrame& frame, Handlers handlers, const char* name, const char* caption,
+                  std::vector<ControlSpec> controls, QWidget* owner);
+  ~ModalFormDialog() override;
+
+  // Runs the model's FormCreate and shows its result. The program calls it
+  // once, when it creates its windows at start-up.
+  void Create();
 
   // Everything a showing does before its modal loop: a fresh modal result,
   // FormShow, the widgets brought up to date, centred on the owner.
@@ -46,11 +68,6 @@ class ModalFormDialog : public QDialog {
   FormBinder& Binder() { return *binder_; }
 
  protected:
-  // Places a control for the smallest window, anchored to the given edges.
-  void Place(QWidget* widget, QRect designed, unsigned anchors);
-  // Once every control is placed: labels whose text runs wider on this screen
-  // than the layout's width grow into the room beside them (Layout.h).
-  void FitLabels();
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -67,5 +84,5 @@ class ModalFormDialog : public QDialog {
   Handlers handlers_;
   QWidget* owner_;
   FormBinder* binder_;
-  AnchorLayout layout_;
+  std::unique_ptr<ControlTable> controls_;
 };
