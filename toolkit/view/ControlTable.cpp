@@ -20,7 +20,7 @@
 namespace {
 
 // A row's text with its file's name for %1.
-QString Fill(const ControlSpec& row, const char* text) {
+QString RowText(const ControlSpec& row, const char* text) {
   if (!text) return {};
   return row.File ? U(text).arg(QString::fromLatin1(row.File)) : U(text);
 }
@@ -83,7 +83,7 @@ void ControlTable::Build(std::vector<ControlSpec> rows) {
     widget->setObjectName(QString::fromLatin1(row.Name));
     if (row.Font.Family)
       widget->setFont(MakeFont(row.Font.Family, row.Font.Pixels, row.Font.Bold, row.Font.Italic));
-    if (row.ToolTip) widget->setToolTip(Fill(row, row.ToolTip));
+    if (row.ToolTip) widget->setToolTip(RowText(row, row.ToolTip));
     Describe(row, widget);
     layout_.Place(widget, row.Place, row.Anchors, window_->size());
     widgets_.push_back(widget);
@@ -170,7 +170,7 @@ void ControlTable::Describe(const ControlSpec& row, QWidget* widget) const {
   if (!name || !row.Description)
     qFatal("Control table: %s has no name or no description for a screen reader", row.Name);
   widget->setAccessibleName(U(name));
-  widget->setAccessibleDescription(Fill(row, row.Description));
+  widget->setAccessibleDescription(RowText(row, row.Description));
   // The options keep their captions as names and are described by their group.
   if (qobject_cast<QGroupBox*>(widget))
     for (QRadioButton* option : widget->findChildren<QRadioButton*>()) {
@@ -223,7 +223,7 @@ QWidget* ControlTable::FirstTabStop() const {
 void ControlTable::AddToFileToolTips(const QString& line) {
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     if (!rows_[i].File) continue;
-    const QString tip = Fill(rows_[i], rows_[i].ToolTip);
+    const QString tip = RowText(rows_[i], rows_[i].ToolTip);
     widgets_[i]->setToolTip(tip.isEmpty() ? line : tip + QLatin1Char('\n') + line);
   }
 }
