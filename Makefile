@@ -59,17 +59,16 @@ fuzz: fuzz-deps
 	    build-fuzz/corpus/$$t fuzz/seeds/$$t || exit 1; \
 	done
 
+# The benchmark and the screenshot tool are no part of a plain build: each
+# target builds its own program first.
 bench: build
+	cmake --build --preset $(PRESET) --target chiffrarium-bench
 	./$(BUILD_DIR)/bench/chiffrarium-bench
 
-# The pictures of the windows, then the main window once more on a screen scaled
-# by 2, as a high-resolution display shows it.
+# The pictures of the windows that the README shows.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/app/chiffrarium-screenshots docs
-	scaled=$$(mktemp -d) && \
-	QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/app/chiffrarium-screenshots $$scaled && \
-	cp $$scaled/hauptfenster-schritte.png docs/hauptfenster-skaliert-2x.png; \
-	status=$$?; rm -rf $$scaled; exit $$status
+	cmake --build --preset $(PRESET) --target chiffrarium-screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/chiffrarium-screenshots docs
 
 # build/chiffrarium_<version>_<arch>.deb, for `apt-get install ./build/chiffrarium_*.deb`.
 package: build

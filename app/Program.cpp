@@ -35,8 +35,8 @@ Program::Program() : driveRoot(DriveARoot()) {
   window1.ShowDriveDirectory(DriveFolderName(driveRoot));
   window2.Create();
   window3.Create();
-  platform.SetModalShower(ModalForm::Form2, [this] { window2.ShowModal(); });
-  platform.SetModalShower(ModalForm::Form3, [this] { window3.ShowModal(); });
+  platform.SetModalShower(TForm1::kForm2, [this] { window2.ShowModal(); });
+  platform.SetModalShower(TForm1::kForm3, [this] { window3.ShowModal(); });
   platform.AddRedrawHook([this] { window1.Sync(); });
 }
 

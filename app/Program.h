@@ -33,7 +33,7 @@ class Program {
   TForm2 form2{frequency, core, platform};
   AnalyseWindow window2{form2, &window1};  // "Kryptoanalyse -- Einzelzeichen"
   BruteForceState bruteForce;
-  TForm3 form3{bruteForce, core, platform};
+  TForm3 form3{bruteForce, core};
   BruteForceWindow window3{form3, &window1};  // "Brachiale Kryptoanalyse (Brute Force)"
 };
 

@@ -9,6 +9,8 @@ namespace {
 
 enum Column { kCharacter, kCount, kObserved, kExpected, kMatchingChars, kMatchingShifts };
 constexpr int kColumns = 6;
+// Together wider than the grid, which therefore scrolls sideways.
+constexpr int kColumnWidths[kColumns] = {90, 45, 75, 100, 300, 300};
 constexpr int kRows = kAnalyseTableSize;  // the header row and one row per element 1..61
 
 }  // namespace
@@ -37,7 +39,7 @@ void TForm2::FormCreate() {  // window created at program start
 }
 
 void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
-  ModalResult = kModalResultNone;
+  Frame.ModalResult = kModalResultNone;
   Edit6.SetText(std::to_string(core_.AlphabetSize));
   InitAnalyseTable(analysis_, core_);
   CountCharacters(analysis_, core_);
@@ -50,9 +52,7 @@ void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
   FillAnalyseGrid();
 }
 
-void TForm2::BitBtn1Click() {  // "Beenden"
-  ModalResult = kModalResultOk;
-}
+void TForm2::BitBtn1Click() { Frame.Close(); }  // "Beenden"
 
 void TForm2::BitBtn2Click() {  // sort by character
   SortByCharacter(analysis_);
@@ -76,10 +76,7 @@ void TForm2::UpDown1Click() {  // tolerance spinner moved by one
   FillAnalyseGrid();
 }
 
-void TForm2::FormResize() {  // the frame snaps back to the smallest useful size
-  if (Width < kMinWidth) Width = kMinWidth;
-  if (Height < kMinHeight) Height = kMinHeight;
-}
+void TForm2::FormResize() { Frame.SnapToMinimum(); }
 
 void TForm2::SetupAnalyseGrid() {
   StringGrid1.SetColCount(kColumns);
@@ -90,6 +87,7 @@ void TForm2::SetupAnalyseGrid() {
   StringGrid1.SetCell(kExpected, 0, W("erwart. Häufigkt.[%]"));
   StringGrid1.SetCell(kMatchingChars, 0, W("zur Bewertungstoleranz passende Klar-Zeichen"));
   StringGrid1.SetCell(kMatchingShifts, 0, W("passende Cäsar-Verschiebungen"));
+  for (int col = 0; col < kColumns; ++col) StringGrid1.SetColWidth(col, kColumnWidths[col]);
 }
 
 void TForm2::FillAnalyseGrid() {

@@ -4,22 +4,18 @@
 // their error sums, and the tolerance spinner. Its controls are plain data named
 // as the window's controls, and every handler is a member function of the same
 // name. It computes nothing itself (FrequencyAnalysis does) and draws nothing:
-// the view shows it, raises the handlers and closes the dialog once ModalResult
-// is set. Captions, hints, fonts, column widths and anchors belong to the view.
+// the view shows it, raises the handlers and closes the dialog once the frame's
+// modal result is set. Captions, hints, fonts and anchors belong to the view.
 
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "ciphercore/CipherCore.h"
 #include "toolkit/model/Controls.h"
+#include "toolkit/model/ModalFrame.h"
 #include "toolkit/model/Platform.h"
 #include "toolkit/model/StringGrid.h"
 
 class TForm2 {
  public:
-  // The smallest outer size, frame included, that the window lets itself be
-  // dragged to; it is also the size it opens with.
-  static constexpr int kMinWidth = 611;
-  static constexpr int kMinHeight = 442;
-
   TForm2(FrequencyAnalysis& analysis, CipherCore& core, Platform& platform);
   TForm2(const TForm2&) = delete;
   TForm2& operator=(const TForm2&) = delete;
@@ -37,14 +33,9 @@ class TForm2 {
   Edit Edit5;              // further error sums
   Button BitBtn1;          // "Beenden"
 
-  // The window's outer size in pixels, frame included. The view writes the
-  // size the user dragged to, runs FormResize and applies what it left.
-  int Width = kMinWidth;
-  int Height = kMinHeight;
-
-  // 0 while the window is open; set by BitBtn1Click, whereupon the view closes
-  // the dialog. A new showing starts again at 0.
-  int ModalResult = kModalResultNone;
+  // Outer size, 611 × 442 at the smallest, and the modal result, which
+  // BitBtn1Click sets and every showing clears.
+  ModalFrame Frame{611, 442};
 
   // Handlers.
   void FormCreate();
@@ -53,9 +44,10 @@ class TForm2 {
   void BitBtn2Click();
   void BitBtn3Click();
   void UpDown1Click();
-  void FormResize();
+  void FormResize();  // snaps a frame dragged too small back
 
-  // Gives the grid its 6 columns, 62 rows and header texts; once, at creation.
+  // Gives the grid its 6 columns, 62 rows, header texts and column widths;
+  // once, at creation.
   void SetupAnalyseGrid();
   // Writes the six cells of every element into the grid row its Row names.
   void FillAnalyseGrid();

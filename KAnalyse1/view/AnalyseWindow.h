@@ -1,9 +1,10 @@
 #pragma once
 // The modal window "Kryptoanalyse -- Einzelzeichen": the analysis table, the
 // recommended shift with its alternatives and error sums, the tolerance spinner
-// and the two sort buttons, each at its place, bound to TForm2. It decides
-// nothing: clicks go to TForm2's handlers, Sync() shows what they changed, and
-// the dialog closes once a handler has set TForm2::ModalResult.
+// and the two sort buttons, each described by one row of the window's control
+// table and bound to TForm2. It decides nothing: clicks go to TForm2's
+// handlers, Sync() shows what they changed, and the dialog closes once a
+// handler has set the modal result of TForm2's frame.
 
 #include "toolkit/view/ModalFormDialog.h"
 
@@ -13,25 +14,6 @@ class AnalyseWindow : public ModalFormDialog {
   Q_OBJECT
 
  public:
-  // The client area of the smallest window; TForm2 counts in outer sizes, which
-  // add a frame of kFrameWidth × kFrameHeight to it.
-  static constexpr int kClientWidth = 603;
-  static constexpr int kClientHeight = 408;
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 34;
-
   // The window is centred on owner (the main window) whenever it is shown.
   explicit AnalyseWindow(TForm2& form, QWidget* owner = nullptr);
-
-  // Runs TForm2's FormCreate and shows its result. The program calls it once,
-  // when it creates its windows at start-up.
-  void Create();
-
- private:
-  void BuildLabels();
-  void BuildFields();
-  void BuildGrid();
-  void BuildButtons();
-
-  TForm2& form_;
 };

@@ -10,8 +10,8 @@ constexpr int kGridColumns = 5;
 constexpr int kGridRows = kBruteTableLength;  // the header row and 60 result rows
 }  // namespace
 
-TForm3::TForm3(BruteForceState& state, CipherCore& core, Platform& platform)
-    : StringGrid1(kGridColumns, kGridRows, 1, 1), state_(state), core_(core), platform_(platform) {
+TForm3::TForm3(BruteForceState& state, CipherCore& core)
+    : StringGrid1(kGridColumns, kGridRows, 1, 1), state_(state), core_(core) {
   Edit1.ReadOnly = true;
 }
 
@@ -29,9 +29,7 @@ void TForm3::FormShow() {
   FillBruteGrid();
 }
 
-void TForm3::BitBtn1Click() {  // "Beenden"
-  ModalResult = kModalResultOk;
-}
+void TForm3::BitBtn1Click() { Frame.Close(); }  // "Beenden"
 
 void TForm3::BitBtn2Click() {  // sort by score ("dt. Wörter"), descending
   SortByWordCount(state_, core_);
@@ -47,10 +45,7 @@ void TForm3::BitBtn3Click() {  // sort by shift ("Verschiebung")
   BitBtn3.Enabled = false;
 }
 
-void TForm3::FormResize() {  // the window snaps back to its designed minimum
-  if (Width < kMinWidth) Width = kMinWidth;
-  if (Height < kMinHeight) Height = kMinHeight;
-}
+void TForm3::FormResize() { Frame.SnapToMinimum(); }
 
 void TForm3::SetupBruteGrid() {
   StringGrid1.SetRowCount(kGridRows);
@@ -59,7 +54,8 @@ void TForm3::SetupBruteGrid() {
   StringGrid1.SetCell(1, 0, W("dt. Wörter"));
   StringGrid1.SetCell(2, 0, "passender Klar-Text");
   StringGrid1.SetCell(3, 0, {});
-  StringGrid1ColWidths = {75, 55, 400, 90, 64};  // column 4 keeps the default width
+  const int widths[] = {75, 55, 400, 90};  // column 4 keeps the default width
+  for (int col = 0; col < 4; ++col) StringGrid1.SetColWidth(col, widths[col]);
 
   std::string line;
   for (int i = 0; i < kWordListLength; ++i) {

@@ -4,32 +4,23 @@
 // result with the German word list and lists the results by shift or by score.
 // Its controls are plain data named as the window's controls and every handler
 // is a member function of the same name. It draws nothing and knows no widget:
-// its view shows it, raises the handlers and closes the dialog once
-// ModalResult is set. Captions, hints, glyphs and positions belong to the view.
+// its view shows it, raises the handlers and closes the dialog once the
+// frame's modal result is set. Captions, hints, glyphs and positions belong to
+// the view.
 //
 // It changes nothing outside its own unit: the cipher core is only read.
 
-#include <array>
 #include <string>
 
 #include "KAnalyse3/model/BruteForce.h"
 #include "ciphercore/CipherCore.h"
 #include "toolkit/model/Controls.h"
-#include "toolkit/model/Platform.h"
+#include "toolkit/model/ModalFrame.h"
 #include "toolkit/model/StringGrid.h"
-
-// A read-only rich-text box. It holds one line here, which the view wraps.
-struct RichEdit : Control {
-  std::string Text;
-};
 
 class TForm3 {
  public:
-  // The window never gets smaller than this (outer size in pixels).
-  static constexpr int kMinWidth = 619;
-  static constexpr int kMinHeight = 449;
-
-  TForm3(BruteForceState& state, CipherCore& core, Platform& platform);
+  TForm3(BruteForceState& state, CipherCore& core);
   TForm3(const TForm3&) = delete;
   TForm3& operator=(const TForm3&) = delete;
 
@@ -39,19 +30,10 @@ class TForm3 {
   Button BitBtn2;          // sort glyph over "dt. Wörter": by score, descending
   Edit Edit1;              // read-only, the alphabet size: "… mit: " [Edit1] "Zeichen"
   Button BitBtn3;          // sort glyph over "Verschiebung": by shift
-  RichEdit RichEdit1;      // "benutzte Wortliste:", the word list as one line
+  RichEdit RichEdit1;      // "benutzte Wortliste:", the word list as one line, wrapped
 
-  // The grid's column widths in pixels, set by SetupBruteGrid; the view applies
-  // them and the learner may change them there.
-  std::array<int, 5> StringGrid1ColWidths{64, 64, 64, 64, 64};
-
-  // The window's outer size; the view writes the new size before FormResize
-  // and takes the size back afterwards.
-  int Width = kMinWidth;
-  int Height = kMinHeight;
-
-  // kModalResultNone while the window is shown; the view resets it before each showing.
-  int ModalResult = kModalResultNone;
+  // Outer size, 619 × 449 at the smallest, and the modal result that BitBtn1Click sets.
+  ModalFrame Frame{619, 449};
 
   // Handlers.
   void FormCreate();
@@ -59,7 +41,7 @@ class TForm3 {
   void BitBtn1Click();
   void BitBtn2Click();
   void BitBtn3Click();
-  void FormResize();
+  void FormResize();  // snaps a frame dragged too small back
 
   // Sizes the grid, writes its header row and column widths, and the word-list line.
   void SetupBruteGrid();
@@ -70,6 +52,4 @@ class TForm3 {
  private:
   BruteForceState& state_;
   CipherCore& core_;
-  // The window shows no message box, so no handler needs the platform yet.
-  [[maybe_unused]] Platform& platform_;
 };

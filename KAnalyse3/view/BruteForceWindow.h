@@ -1,46 +1,26 @@
 #pragma once
 // The window "Brachiale Kryptoanalyse (Brute Force)": the results grid, the two
-// sort buttons, the alphabet size, the word-list line and "Beenden", bound to
-// TForm3. It decides nothing: clicks go to TForm3's handlers, Sync() shows what
-// they changed, and the dialog ends its modal loop once TForm3 has set its
-// modal result. The engine behind the grid never sees a widget.
-
-#include <array>
-#include <string>
+// sort buttons, the alphabet size, the word-list line and "Beenden", each
+// described by one row of the window's control table and bound to TForm3. It
+// decides nothing: clicks go to TForm3's handlers, Sync() shows what they
+// changed, and the dialog ends its modal loop once TForm3 has set the modal
+// result of its frame. The engine behind the grid never sees a widget.
 
 #include "toolkit/view/ModalFormDialog.h"
 
 class GridWidget;
-class QTextEdit;
 class TForm3;
 
 class BruteForceWindow : public ModalFormDialog {
   Q_OBJECT
 
  public:
-  // TForm3's Width and Height are the outer size of the window; the widgets
-  // are laid out in the client area, which is this much smaller.
-  static constexpr int kFrameWidth = 8;
-  static constexpr int kFrameHeight = 34;
-
   // The window shows over `owner`, the main window, and is centred on it.
   explicit BruteForceWindow(TForm3& form, QWidget* owner = nullptr);
 
-  // Runs TForm3's FormCreate and shows its grid and word-list line. The
-  // program calls it once, when it creates its windows at start-up.
-  void Create();
-
-  GridWidget& Grid() { return *grid_; }
+  // The results grid, for the benchmark and the screenshot tool.
+  GridWidget& Grid();
 
  private:
-  void BuildControls();
-  void SyncColumnWidths();
-  void SyncWordList();
-
   TForm3& form_;
-  GridWidget* grid_ = nullptr;
-  QTextEdit* wordList_ = nullptr;
-  std::string wordListShown_;
-  std::array<int, 5> colWidthsApplied_{};
-  bool colWidthsSynced_ = false;
 };

@@ -27,6 +27,9 @@ TForm1::TForm1(CipherCore& core, Platform& platform, Drive& driveA)
       core_(core),
       platform_(platform),
       driveA_(driveA) {
+  // Both tables show one character per cell.
+  StringGrid1.SetDefaultColWidth(12);
+  StringGrid2.SetDefaultColWidth(12);
   Edit2.ReadOnly = true;
   Edit4.Visible = true;
   Edit6.ReadOnly = true;

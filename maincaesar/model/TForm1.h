@@ -59,6 +59,11 @@ struct DisketteTwin;  // what tells the ciphertext and plaintext storage apart
 
 class TForm1 {
  public:
+  // The analysis windows this window shows, as it names them to the platform;
+  // the app shows the window each stands for.
+  static constexpr ModalForm kForm2{2};  // "Kryptoanalyse -- Einzelzeichen"
+  static constexpr ModalForm kForm3{3};  // "Brachiale Kryptoanalyse (Brute Force)"
+
   TForm1(CipherCore& core, Platform& platform, Drive& driveA);
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
@@ -135,6 +140,8 @@ class TForm1 {
   // Diskette storage on drive A:. The Save and Load routines show their own
   // messages and return the input/output error that ended them, which their
   // handler shows in an error box before it stops.
+  static constexpr const char* kCipherTextFile = "GEHEIM.TXT";   // in the root of drive A:
+  static constexpr const char* kPlainTextFile = "KLARTEXT.TXT";
   void BitBtn5Click();
   void BitBtn18Click();
   void BitBtn4Click();

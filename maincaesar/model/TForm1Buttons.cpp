@@ -49,14 +49,14 @@ void TForm1::BitBtn16Click() {  // "Klartext löschen"
   State.GridSelectionCleared = true;
 }
 
-void TForm1::BitBtn10Click() { OpenAnalysis(ModalForm::Form2); }  // "Kryptoanalyse Einzelzeichen"
+void TForm1::BitBtn10Click() { OpenAnalysis(kForm2); }  // "Kryptoanalyse Einzelzeichen"
 
 void TForm1::BitBtn11Click() {  // "Kryptoanalyse Zeichenpaare", disabled for good
   Edit1.SetText(UpcaseText(Edit1.Text()));
 }
 
 void TForm1::BitBtn12Click() {  // "brachiale Kryptoanalyse (Brute Force)"
-  OpenAnalysis(ModalForm::Form3);
+  OpenAnalysis(kForm3);
 }
 
 void TForm1::OpenAnalysis(ModalForm form) {

@@ -24,7 +24,7 @@ struct DisketteTwin {
 namespace {
 
 const DisketteTwin kCipherText{
-    "GEHEIM.TXT",
+    TForm1::kCipherTextFile,
     &TForm1::Edit3,
     "Soll der Geheimtext jetzt auf\reiner Diskette gespeichert werden?",
     "Soll der Geheimtext jetzt von\reiner Diskette eingelesen werden?",
@@ -35,7 +35,7 @@ const DisketteTwin kCipherText{
 };
 
 const DisketteTwin kPlainText{
-    "KLARTEXT.TXT",
+    TForm1::kPlainTextFile,
     &TForm1::Edit1,
     "Soll der Klartext jetzt auf\reiner Diskette gespeichert werden?",
     "Soll der Klartext jetzt von\reiner Diskette eingelesen werden?",

@@ -352,7 +352,7 @@ TEST_F(Workbench, AnalysisHandsOverTheUpperCasedCiphertextAndAlphabet) {
   };
   form.BitBtn10Click();
   form.BitBtn12Click();
-  EXPECT_EQ(platform.Shown, (std::vector<ModalForm>{ModalForm::Form2, ModalForm::Form3}));
+  EXPECT_EQ(platform.Shown, (std::vector<ModalForm>{TForm1::kForm2, TForm1::kForm3}));
   EXPECT_TRUE(platform.Messages.empty());
   EXPECT_EQ(sizeSeen, 26);
   EXPECT_EQ(textSeen, W("YR114 Äß"));

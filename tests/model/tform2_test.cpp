@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "allgfunkt/PosixDrive.h"
 #include "KAnalyse1/model/TForm2.h"
@@ -18,7 +19,7 @@ class AnalysisWindow : public testing::Test {
   AnalysisWindow() {
     core.MasterAlphabet = std::string(MasterAlphabetCharacters());
     platform.OnShowModal = [this](ModalForm form) {
-      if (form == ModalForm::Form2) form2.FormShow();
+      if (form == TForm1::kForm2) form2.FormShow();
     };
     form2.FormCreate();
   }
@@ -27,7 +28,7 @@ class AnalysisWindow : public testing::Test {
   void Show(const std::string& text, int alphabetSize) {
     core.AnalysisText = text;
     core.AlphabetSize = alphabetSize;
-    platform.ShowModal(ModalForm::Form2);
+    platform.ShowModal(TForm1::kForm2);
   }
 
   // An arrow click as the view performs it: the handler runs only when the
@@ -77,8 +78,11 @@ TEST_F(AnalysisWindow, CreationSetsToleranceAndTheGridHeaders) {
   EXPECT_EQ(Cells(0), W("Geheim-Zeichen|Anzahl|Häufigkeit [%]|erwart. Häufigkt.[%]|"
                         "zur Bewertungstoleranz passende Klar-Zeichen|"
                         "passende Cäsar-Verschiebungen"));
-  EXPECT_EQ(form2.Width, 611);
-  EXPECT_EQ(form2.Height, 442);
+  std::vector<int> widths;
+  for (int c = 0; c < 6; ++c) widths.push_back(g.ColWidth(c));
+  EXPECT_EQ(widths, (std::vector<int>{90, 45, 75, 100, 300, 300}));
+  EXPECT_EQ(form2.Frame.Width, 611);
+  EXPECT_EQ(form2.Frame.Height, 442);
 }
 
 TEST_F(AnalysisWindow, OpensFromTheMainWindowOnItsCiphertext) {
@@ -211,11 +215,11 @@ TEST_F(AnalysisWindow, ToleranceSpinnerStopsAtBothEndsAndRematches) {
 
 TEST_F(AnalysisWindow, BeendenSetsTheModalResultAndANewShowingClearsIt) {
   Show("EEEE", 26);
-  EXPECT_EQ(form2.ModalResult, 0);
+  EXPECT_EQ(form2.Frame.ModalResult, 0);
   form2.BitBtn1Click();
-  EXPECT_EQ(form2.ModalResult, 1);
+  EXPECT_EQ(form2.Frame.ModalResult, 1);
   Show("EEEE", 26);
-  EXPECT_EQ(form2.ModalResult, 0);
+  EXPECT_EQ(form2.Frame.ModalResult, 0);
 }
 
 TEST_F(AnalysisWindow, ResizeSnapsBackToTheMinimum) {
@@ -230,11 +234,11 @@ TEST_F(AnalysisWindow, ResizeSnapsBackToTheMinimum) {
       {1200, 900, 1200, 900},
   };
   for (const Case& c : cases) {
-    form2.Width = c.width;
-    form2.Height = c.height;
+    form2.Frame.Width = c.width;
+    form2.Frame.Height = c.height;
     form2.FormResize();
-    EXPECT_EQ(form2.Width, c.snappedWidth) << c.width << "x" << c.height;
-    EXPECT_EQ(form2.Height, c.snappedHeight) << c.width << "x" << c.height;
+    EXPECT_EQ(form2.Frame.Width, c.snappedWidth) << c.width << "x" << c.height;
+    EXPECT_EQ(form2.Frame.Height, c.snappedHeight) << c.width << "x" << c.height;
   }
 }
 

@@ -23,8 +23,8 @@ class BruteForceWindow : public testing::Test {
     form3.FormCreate();
     form1.FormShow();
     platform.OnShowModal = [this](ModalForm form) {
-      ASSERT_EQ(form, ModalForm::Form3);
-      form3.ModalResult = kModalResultNone;
+      ASSERT_EQ(form, TForm1::kForm3);
+      form3.Frame.ModalResult = kModalResultNone;
       form3.FormShow();
       if (insideDialog) insideDialog();
     };
@@ -62,7 +62,7 @@ class BruteForceWindow : public testing::Test {
   BruteForceState state;
   PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
   TForm1 form1{core, platform, driveA};
-  TForm3 form3{state, core, platform};
+  TForm3 form3{state, core};
   std::function<void()> insideDialog;
 };
 
@@ -81,7 +81,9 @@ TEST_F(BruteForceWindow, CreationLaysOutTheGridAndTheWordListLine) {
   EXPECT_EQ(Grid().Cell(1, 0), W("dt. Wörter"));
   EXPECT_EQ(Grid().Cell(2, 0), "passender Klar-Text");
   EXPECT_EQ(Grid().Cell(3, 0), "");
-  EXPECT_EQ(form3.StringGrid1ColWidths, (std::array<int, 5>{75, 55, 400, 90, 64}));
+  std::vector<int> widths;
+  for (int c = 0; c < 5; ++c) widths.push_back(Grid().ColWidth(c));
+  EXPECT_EQ(widths, (std::vector<int>{75, 55, 400, 90, 64}));
   EXPECT_EQ(form3.RichEdit1.Text,
             W("DER, DIE, UND, IN, DES, DEN, ZU, DAS, VON, FUER, FÜR, AUF, MIT, SICH, DASS, "
               "DEM, SIE, IST, IM, EIN, ER, ICH, NUN, ASS, WIE, AUF, SEI, AB, BIN, DES, VOR, "
@@ -89,8 +91,8 @@ TEST_F(BruteForceWindow, CreationLaysOutTheGridAndTheWordListLine) {
   EXPECT_TRUE(form3.Edit1.ReadOnly);
   EXPECT_TRUE(form3.BitBtn2.Enabled);
   EXPECT_TRUE(form3.BitBtn3.Enabled);
-  EXPECT_EQ(form3.Width, 619);
-  EXPECT_EQ(form3.Height, 449);
+  EXPECT_EQ(form3.Frame.Width, 619);
+  EXPECT_EQ(form3.Frame.Height, 449);
 }
 
 TEST_F(BruteForceWindow, FindsDerLehrerAndRanksItFirst) {
@@ -179,9 +181,9 @@ TEST_F(BruteForceWindow, SortButtonsKeepTheirStatesAcrossACloseAndAReopen) {
     form3.BitBtn2Click();
     EXPECT_FALSE(form3.BitBtn2.Enabled);
     EXPECT_TRUE(form3.BitBtn3.Enabled);
-    EXPECT_EQ(form3.ModalResult, kModalResultNone);
+    EXPECT_EQ(form3.Frame.ModalResult, kModalResultNone);
     form3.BitBtn1Click();  // "Beenden"
-    EXPECT_EQ(form3.ModalResult, kModalResultOk);
+    EXPECT_EQ(form3.Frame.ModalResult, kModalResultOk);
   });
   Open("GHU OHKUHU", 0, [&] {
     // Shift order again, although the buttons still say "sorted by score".
@@ -201,11 +203,11 @@ TEST_F(BruteForceWindow, ResizingBelowTheMinimumSnapsBack) {
   };
   for (const Case c : {Case{500, 300, 619, 449}, Case{700, 300, 700, 449}, Case{500, 600, 619, 600},
                        Case{619, 449, 619, 449}, Case{800, 600, 800, 600}}) {
-    form3.Width = c.width;
-    form3.Height = c.height;
+    form3.Frame.Width = c.width;
+    form3.Frame.Height = c.height;
     form3.FormResize();
-    EXPECT_EQ(form3.Width, c.expectedWidth) << c.width << "x" << c.height;
-    EXPECT_EQ(form3.Height, c.expectedHeight) << c.width << "x" << c.height;
+    EXPECT_EQ(form3.Frame.Width, c.expectedWidth) << c.width << "x" << c.height;
+    EXPECT_EQ(form3.Frame.Height, c.expectedHeight) << c.width << "x" << c.height;
   }
 }
 

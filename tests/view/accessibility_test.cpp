@@ -12,12 +12,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <vector>
 
 #include "app/Program.h"
+#include "tests/support/WindowTest.h"
 #include "toolkit/view/Accessibility.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/UpDownWidget.h"
@@ -46,45 +46,25 @@ class AccessibilityTest : public testing::Test {
 
   template <typename T = QWidget>
   T* Find(QWidget* window, const char* name) {
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return ::Find<T>(window, name);
   }
   template <typename T = QWidget>
   T* Find(const char* name) {
-    return Find<T>(&program.window1, name);
+    return ::Find<T>(&program.window1, name);
   }
   static QAccessibleInterface* Iface(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
-  }
-  static QString Focused() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-  }
-  // Presses Tab until the named control has the focus, as a learner would.
-  static bool TabTo(const char* name) {
-    for (int i = 0; i < 40 && QApplication::focusWidget() && Focused() != QLatin1String(name); ++i)
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    return Focused() == QLatin1String(name);
   }
   static void Press(Qt::Key key) {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(QApplication::focusWidget(), key);
   }
-  QString Text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
+  QString Text(const char* edit) { return TextOf(&program.window1, edit); }
 
   // Runs body inside the modal loop of the analysis window that the focused
-  // button opens with the space bar; closes the window if body left it open.
+  // button opens with the space bar.
   static void OpenWithSpace(QDialog& dialog, const std::function<void()>& body) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      ran = true;
-      // Shown from a key press, the dialog is activated by the window system a
-      // moment later; the keys go to the active window's focus.
-      if (QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; })) body();
-      if (dialog.isVisible()) dialog.done(-1);
-    });
-    Press(Qt::Key_Space);
-    EXPECT_TRUE(ran) << "the window did not open";
+    InsideModal(dialog, [] { Press(Qt::Key_Space); }, body);
   }
 
   Program program;
@@ -261,13 +241,14 @@ TEST_F(AccessibilityTest, TheWorkbenchWorksFromTheKeyboard) {
   ASSERT_TRUE(TabTo("RadioGroup1Item2"));
   Press(Qt::Key_Down);
   EXPECT_TRUE(Find<QRadioButton>("RadioGroup1Item3")->isChecked());
-  EXPECT_EQ(program.form1.StringGrid1.ColCount(), 60);
+  const StringGrid& table = Find<GridWidget>("StringGrid1")->Model();
+  EXPECT_EQ(table.ColCount(), 60);
   Press(Qt::Key_Left);  // to the column on the left
-  EXPECT_EQ(program.form1.RadioGroup1.ItemIndex, 1);
-  EXPECT_EQ(program.form1.StringGrid1.ColCount(), 27);
+  EXPECT_TRUE(Find<QRadioButton>("RadioGroup1Item1")->isChecked());
+  EXPECT_EQ(table.ColCount(), 27);
   Press(Qt::Key_Up);
-  EXPECT_EQ(program.form1.RadioGroup1.ItemIndex, 0);
-  EXPECT_EQ(program.form1.StringGrid1.ColCount(), 26);
+  EXPECT_TRUE(Find<QRadioButton>("RadioGroup1Item0")->isChecked());
+  EXPECT_EQ(table.ColCount(), 26);
 
   // The spinner steps with the Up and Down keys.
   Find("Edit2")->setFocus(Qt::TabFocusReason);
@@ -321,7 +302,7 @@ TEST_F(AccessibilityTest, BothAnalysesWorkFromTheKeyboard) {
     ASSERT_TRUE(TabTo("BitBtn2"));  // sort by German words
     Press(Qt::Key_Space);
     EXPECT_FALSE(Find(dialog, "BitBtn2")->isEnabled());
-    EXPECT_EQ(program.form3.StringGrid1.Cell(2, 1), "DER LEHRER");
+    EXPECT_EQ(Find<GridWidget>(dialog, "StringGrid1")->Model().Cell(2, 1), "DER LEHRER");
     ASSERT_TRUE(TabTo("BitBtn1"));  // "Beenden"
     Press(Qt::Key_Space);
     EXPECT_FALSE(dialog->isVisible());

@@ -7,11 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -19,20 +17,13 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/QtText.h"
-#include "toolkit/view/UpDownWidget.h"
 
 namespace {
-
-template <typename T = QWidget>
-T* Child(QWidget* parent, const char* name) {
-  T* widget = parent->findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(widget, nullptr) << name;
-  return widget;
-}
 
 class AnalyseWindowTest : public testing::Test {
  protected:
@@ -46,31 +37,19 @@ class AnalyseWindowTest : public testing::Test {
   void Enter(const char* ciphertext, int alphabetItem) {
     QWidget* main = &program.window1;
     const std::string item = "RadioGroup1Item" + std::to_string(alphabetItem);
-    QTest::mouseClick(Child<QAbstractButton>(main, item.c_str()), Qt::LeftButton);
-    auto* edit3 = Child<QLineEdit>(main, "Edit3");
+    QTest::mouseClick(Find<QAbstractButton>(main, item.c_str()), Qt::LeftButton);
+    auto* edit3 = Find<QLineEdit>(main, "Edit3");
     edit3->setFocus();
     edit3->selectAll();
     QTest::keyClicks(edit3, QString::fromLatin1(ciphertext));
   }
 
   // Clicks "Kryptoanalyse Einzelzeichen" and runs body inside the modal loop.
-  // Whatever body leaves open is closed afterwards, so a failing check cannot
-  // hang the test. Returns the dialog's result.
+  // Returns the dialog's result.
   int Open(const std::function<void(QDialog*)>& body) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ran = true;
-      if (dialog == nullptr || dialog->objectName() != QStringLiteral("Form2")) {
-        ADD_FAILURE() << "the modal window is not Form2";
-        if (dialog) dialog->done(-1);
-        return;
-      }
-      body(dialog);
-      if (dialog->isVisible()) dialog->done(-1);
-    });
-    QTest::mouseClick(Child<QAbstractButton>(&program.window1, "BitBtn10"), Qt::LeftButton);
-    EXPECT_TRUE(ran) << "the window did not open";
+    InsideModal(
+        program.window2, [&] { Click(&program.window1, "BitBtn10"); },
+        [&] { body(&program.window2); });
     return program.window2.result();
   }
 
@@ -83,25 +62,21 @@ class AnalyseWindowTest : public testing::Test {
   }
 
   static std::string Row(QDialog* dialog, int row) {
-    const StringGrid& cells = Child<GridWidget>(dialog, "StringGrid1")->Model();
+    const StringGrid& cells = Find<GridWidget>(dialog, "StringGrid1")->Model();
     std::string s;
     for (int c = 0; c < cells.ColCount(); ++c) s += (c ? "|" : "") + cells.Cell(c, row);
     return s;
   }
   static std::string Column0(QDialog* dialog, int rows) {
-    const StringGrid& cells = Child<GridWidget>(dialog, "StringGrid1")->Model();
+    const StringGrid& cells = Find<GridWidget>(dialog, "StringGrid1")->Model();
     std::string s;
     for (int r = 1; r <= rows; ++r) s += cells.Cell(0, r);
     return s;
   }
   static std::string Text(QDialog* dialog, const char* name) {
-    return FromQString(Child<QLineEdit>(dialog, name)->text()).value_or("?");
+    return FromQString(TextOf(dialog, name)).value_or("?");
   }
-  static void Spin(QDialog* dialog, bool up) {
-    auto* spinner = Child<UpDownWidget>(dialog, "UpDown1");
-    QTest::mouseClick(spinner, Qt::LeftButton, {},
-                      (up ? spinner->UpRect() : spinner->DownRect()).center());
-  }
+  static void Spin(QDialog* dialog, bool up) { ClickArrow(dialog, "UpDown1", up); }
 
   Program program;
 };
@@ -110,15 +85,11 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
   Enter("EEEE", 0);
   Open([&](QDialog* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kryptoanalyse -- Einzelzeichen"));
-    EXPECT_EQ(dialog->focusWidget(), Child(dialog, "BitBtn1")) << "first in tab order";
+    EXPECT_EQ(dialog->focusWidget(), Find(dialog, "BitBtn1")) << "first in tab order";
     EXPECT_EQ(dialog->size(), QSize(603, 408));
     EXPECT_EQ(dialog->minimumSize(), QSize(603, 408));
 
-    struct Place {
-      const char* name;
-      QRect rect;
-    };
-    const Place places[] = {
+    const Placement places[] = {
         {"Label6", {88, 8, 243, 13}},    {"Edit6", {336, 4, 41, 21}},
         {"Label7", {384, 8, 39, 13}},    {"Label1", {384, 24, 96, 13}},
         {"Label2", {488, 20, 42, 20}},   {"Edit1", {536, 18, 33, 21}},
@@ -130,26 +101,15 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
         {"Edit4", {216, 384, 73, 21}},   {"Edit5", {304, 384, 177, 21}},
         {"BitBtn1", {488, 376, 97, 25}},
     };
-    for (const Place& p : places) {
-      const QWidget* widget = Child(dialog, p.name);
-      if (qobject_cast<const QLabel*>(widget)) {
-        // A label grows to the right when the font on this system runs wider.
-        EXPECT_EQ(widget->pos(), p.rect.topLeft()) << p.name;
-        EXPECT_EQ(widget->height(), p.rect.height()) << p.name;
-        EXPECT_GE(widget->width(), p.rect.width()) << p.name;
-        EXPECT_GE(widget->width(), widget->sizeHint().width()) << p.name << " cuts its text";
-      } else {
-        EXPECT_EQ(widget->geometry(), p.rect) << p.name;
-      }
-    }
-    EXPECT_EQ(Child<QLabel>(dialog, "Label6")->text(),
+    ExpectPlacements(dialog, places);
+    EXPECT_EQ(Find<QLabel>(dialog, "Label6")->text(),
               QString::fromUtf8("Analyse beruht auf dem eingestellten Alphabet  mit: "));
-    EXPECT_EQ(Child<QLabel>(dialog, "Label2")->text(), QStringLiteral("+/- %"));
-    EXPECT_EQ(Child<QAbstractButton>(dialog, "BitBtn1")->text(), QStringLiteral("Beenden"));
+    EXPECT_EQ(Find<QLabel>(dialog, "Label2")->text(), QStringLiteral("+/- %"));
+    EXPECT_EQ(Find<QAbstractButton>(dialog, "BitBtn1")->text(), QStringLiteral("Beenden"));
     // The "%" must not run into the tolerance field.
-    EXPECT_LE(Child(dialog, "Label2")->geometry().right(), Child(dialog, "Edit1")->x() - 1);
+    EXPECT_LE(Find(dialog, "Label2")->geometry().right(), Find(dialog, "Edit1")->x() - 1);
 
-    auto font = [&](const char* name) { return Child(dialog, name)->font(); };
+    auto font = [&](const char* name) { return Find(dialog, name)->font(); };
     EXPECT_TRUE(font("Label2").bold());
     EXPECT_EQ(font("Label2").pixelSize(), 16);
     EXPECT_TRUE(font("Label3").bold());
@@ -158,13 +118,13 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
       EXPECT_FALSE(font(plain).bold()) << plain;
       EXPECT_EQ(font(plain).pixelSize(), 11) << plain;
     }
-    EXPECT_EQ(Child(dialog, "Edit3")->palette().color(QPalette::Base),
+    EXPECT_EQ(Find(dialog, "Edit3")->palette().color(QPalette::Base),
               dialog->palette().color(QPalette::Button));
 
-    EXPECT_EQ(Child(dialog, "BitBtn2")->toolTip(), QStringLiteral("nach Zeichen sortieren"));
-    EXPECT_EQ(Child(dialog, "BitBtn3")->toolTip(), QString::fromUtf8("nach Häuffigkeit sortieren"));
+    EXPECT_EQ(Find(dialog, "BitBtn2")->toolTip(), QStringLiteral("nach Zeichen sortieren"));
+    EXPECT_EQ(Find(dialog, "BitBtn3")->toolTip(), QString::fromUtf8("nach Häuffigkeit sortieren"));
     for (const char* name : {"BitBtn2", "BitBtn3"}) {
-      auto* button = Child<GlyphButton>(dialog, name);
+      auto* button = Find<GlyphButton>(dialog, name);
       EXPECT_TRUE(button->text().isEmpty());
       // Without a caption the triangle sits in the middle of the button.
       const QPoint off = button->GlyphRect().center() - button->rect().center();
@@ -172,11 +132,11 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
     }
 
     for (const char* name : {"Edit6", "Edit1", "Edit2", "Edit3"})
-      EXPECT_TRUE(Child<QLineEdit>(dialog, name)->isReadOnly()) << name;
+      EXPECT_TRUE(Find<QLineEdit>(dialog, name)->isReadOnly()) << name;
     for (const char* name : {"Edit4", "Edit5"})
-      EXPECT_FALSE(Child<QLineEdit>(dialog, name)->isReadOnly()) << name;
+      EXPECT_FALSE(Find<QLineEdit>(dialog, name)->isReadOnly()) << name;
 
-    auto* grid = Child<GridWidget>(dialog, "StringGrid1");
+    auto* grid = Find<GridWidget>(dialog, "StringGrid1");
     const int widths[] = {90, 45, 75, 100, 300, 300};
     for (int c = 0; c < 6; ++c) EXPECT_EQ(grid->ColWidth(c), widths[c]) << c;
     EXPECT_EQ(grid->RowHeight(), 18);
@@ -190,6 +150,7 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
     QTest::mouseRelease(cells, Qt::LeftButton, {},
                         QPoint(header.right() + 21, header.center().y()));
     EXPECT_EQ(grid->ColWidth(1), 65);
+    EXPECT_EQ(program.form2.StringGrid1.ColWidth(1), 65) << "the drag is written back";
     const QPoint cell = grid->CellRect(2, 2).center();
     QTest::mouseClick(cells, Qt::LeftButton, {}, cell);
     QTest::mouseDClick(cells, Qt::LeftButton, {}, cell);
@@ -198,20 +159,14 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
     EXPECT_EQ(grid->Editor(), nullptr);
     EXPECT_EQ(grid->Model().Cell(2, 2), Local(" 0.000"));
 
-    // Tab walks the controls from "Beenden" on.
-    std::vector<QString> order;
-    QWidget* w = Child(dialog, "BitBtn1");
-    do {
-      if (w->parentWidget() == dialog && (w->focusPolicy() & Qt::TabFocus))
-        order.push_back(w->objectName());
-      w = w->nextInFocusChain();
-    } while (w != Child(dialog, "BitBtn1"));
+    // Tab walks the controls from "Beenden" on, and back to it.
+    Find(dialog, "BitBtn1")->setFocus(Qt::TabFocusReason);
     const std::vector<QString> expected = {
         QStringLiteral("BitBtn1"), QStringLiteral("StringGrid1"), QStringLiteral("Edit1"),
         QStringLiteral("UpDown1"), QStringLiteral("BitBtn2"),     QStringLiteral("BitBtn3"),
         QStringLiteral("Edit2"),   QStringLiteral("Edit3"),       QStringLiteral("Edit4"),
-        QStringLiteral("Edit5"),   QStringLiteral("Edit6")};
-    EXPECT_EQ(order, expected);
+        QStringLiteral("Edit5"),   QStringLiteral("Edit6"),       QStringLiteral("BitBtn1")};
+    EXPECT_EQ(TabWalk(11), expected);
 
     // Centred on the main window (the frame may shift it by its own size).
     const QPoint offset =
@@ -234,7 +189,7 @@ TEST_F(AnalyseWindowTest, AllSixColumnsAndTheRankingShowTheAnalysis) {
     EXPECT_EQ(Row(dialog, 27), Local(" |0| 0.000| 0.000||"));
     EXPECT_EQ(Row(dialog, 38), Local("Ä|0| 0.000| 0.000||"));
     EXPECT_EQ(Row(dialog, 61), Local("???|0| 0.000| 0.000||"));
-    EXPECT_EQ(Child<GridWidget>(dialog, "StringGrid1")->Model().RowCount(), 62);
+    EXPECT_EQ(Find<GridWidget>(dialog, "StringGrid1")->Model().RowCount(), 62);
 
     EXPECT_EQ(Text(dialog, "Edit6"), "26");
     EXPECT_EQ(Text(dialog, "Edit1"), "3");
@@ -249,7 +204,7 @@ TEST_F(AnalyseWindowTest, AllSixColumnsAndTheRankingShowTheAnalysis) {
   Open([&](QDialog* dialog) {
     EXPECT_EQ(Row(dialog, 5).substr(0, 11), Local("E|2|66.667|"));
     EXPECT_EQ(Row(dialog, 61), Local("???|1|33.333| 0.000||"));
-    auto* edit4 = Child<QLineEdit>(dialog, "Edit4");
+    auto* edit4 = Find<QLineEdit>(dialog, "Edit4");
     edit4->setFocus();
     QTest::keyClicks(edit4, QStringLiteral("99"));
     EXPECT_EQ(Text(dialog, "Edit4"), Local("2886.0599"));
@@ -261,7 +216,7 @@ TEST_F(AnalyseWindowTest, SortButtonsKeepTheirStateAcrossACloseAndAReopen) {
   Enter("BCC", 0);
   // Whether any pixel of a button's glyph is pure black.
   auto blackGlyph = [](QDialog* dialog, const char* name) {
-    auto* button = Child<GlyphButton>(dialog, name);
+    auto* button = Find<GlyphButton>(dialog, name);
     const QImage image = button->grab(button->GlyphRect()).toImage();
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
@@ -270,8 +225,8 @@ TEST_F(AnalyseWindowTest, SortButtonsKeepTheirStateAcrossACloseAndAReopen) {
   };
 
   Open([&](QDialog* dialog) {
-    auto* byChar = Child<QAbstractButton>(dialog, "BitBtn2");
-    auto* byCount = Child<QAbstractButton>(dialog, "BitBtn3");
+    auto* byChar = Find<QAbstractButton>(dialog, "BitBtn2");
+    auto* byCount = Find<QAbstractButton>(dialog, "BitBtn3");
     EXPECT_TRUE(byChar->isEnabled());
     EXPECT_TRUE(byCount->isEnabled());
     EXPECT_EQ(Column0(dialog, 4), "ABCD");
@@ -281,12 +236,12 @@ TEST_F(AnalyseWindowTest, SortButtonsKeepTheirStateAcrossACloseAndAReopen) {
     EXPECT_EQ(Row(dialog, 1).substr(0, 4), "C|2|");
     EXPECT_TRUE(byChar->isEnabled());
     EXPECT_FALSE(byCount->isEnabled());
-    QTest::mouseClick(Child<QAbstractButton>(dialog, "BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(Find<QAbstractButton>(dialog, "BitBtn1"), Qt::LeftButton);
   });
 
   Open([&](QDialog* dialog) {
-    auto* byChar = Child<QAbstractButton>(dialog, "BitBtn2");
-    auto* byCount = Child<QAbstractButton>(dialog, "BitBtn3");
+    auto* byChar = Find<QAbstractButton>(dialog, "BitBtn2");
+    auto* byCount = Find<QAbstractButton>(dialog, "BitBtn3");
     // A new showing starts in character order, but the buttons stay as left.
     EXPECT_EQ(Column0(dialog, 4), "ABCD");
     EXPECT_TRUE(byChar->isEnabled());
@@ -308,7 +263,7 @@ TEST_F(AnalyseWindowTest, SortButtonsKeepTheirStateAcrossACloseAndAReopen) {
 TEST_F(AnalyseWindowTest, ToleranceSpinnerStopsAtZeroAndTen) {
   Enter("EEEE", 0);
   Open([&](QDialog* dialog) {
-    const StringGrid& cells = Child<GridWidget>(dialog, "StringGrid1")->Model();
+    const StringGrid& cells = Find<GridWidget>(dialog, "StringGrid1")->Model();
     for (int i = 0; i < 3; ++i) Spin(dialog, false);
     EXPECT_EQ(Text(dialog, "Edit1"), "0");
     EXPECT_EQ(cells.Cell(4, 1), "");  // no letter is expected at 0 %
@@ -339,7 +294,7 @@ TEST_F(AnalyseWindowTest, ToleranceSpinnerStopsAtZeroAndTen) {
 TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
   Enter("EEEE", 0);
   Open([&](QDialog* dialog) {
-    auto at = [&](const char* name) { return Child(dialog, name)->geometry(); };
+    auto at = [&](const char* name) { return Find(dialog, name)->geometry(); };
     dialog->resize(803, 608);  // 200 pixels wider and higher
     EXPECT_EQ(at("StringGrid1"), QRect(8, 48, 785, 505));
     EXPECT_EQ(at("BitBtn1"), QRect(688, 576, 97, 25));
@@ -350,8 +305,8 @@ TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
     EXPECT_EQ(at("Edit5"), QRect(304, 584, 177, 21));
     EXPECT_EQ(at("BitBtn2"), QRect(32, 24, 41, 25));
     EXPECT_EQ(at("Edit6"), QRect(336, 4, 41, 21));
-    EXPECT_EQ(program.form2.Width, 811);
-    EXPECT_EQ(program.form2.Height, 642);
+    EXPECT_EQ(program.form2.Frame.Width, 811);
+    EXPECT_EQ(program.form2.Frame.Height, 642);
 
     // Smaller than the minimum: the too small dimension snaps back, the other stays.
     dialog->resize(500, 700);
@@ -360,8 +315,8 @@ TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
     dialog->windowHandle()->resize(400, 300);
     QTest::qWait(20);
     EXPECT_EQ(dialog->size(), QSize(603, 408));
-    EXPECT_EQ(program.form2.Width, 611);
-    EXPECT_EQ(program.form2.Height, 442);
+    EXPECT_EQ(program.form2.Frame.Width, 611);
+    EXPECT_EQ(program.form2.Frame.Height, 442);
     EXPECT_EQ(at("StringGrid1"), QRect(8, 48, 585, 305));
     EXPECT_EQ(at("BitBtn1"), QRect(488, 376, 97, 25));
   });
@@ -372,12 +327,12 @@ TEST_F(AnalyseWindowTest, BeendenAndTheTitleBarCloseTheWindowEscapeDoesNot) {
   const int result = Open([&](QDialog* dialog) {
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
-    QTest::mouseClick(Child<QAbstractButton>(dialog, "BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(Find<QAbstractButton>(dialog, "BitBtn1"), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
   });
   EXPECT_EQ(result, 1);
   // The main window gets the analysed text back, upper-cased.
-  EXPECT_EQ(Child<QLineEdit>(&program.window1, "Edit3")->text(), QStringLiteral("HALLO"));
+  EXPECT_EQ(Find<QLineEdit>(&program.window1, "Edit3")->text(), QStringLiteral("HALLO"));
 
   const int closed = Open([&](QDialog* dialog) {
     dialog->close();

@@ -14,7 +14,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -22,6 +21,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/Glyphs.h"
 #include "toolkit/view/GridWidget.h"
@@ -41,39 +41,32 @@ class BruteForceDialog : public testing::Test {
 
   // Types the ciphertext into the main window, picks an alphabet option and
   // clicks the brute-force button; `inside` runs while the dialog is open and
-  // is expected to close it. A dialog left open is ended, so no test hangs.
+  // is expected to close it.
   void Open(const char* ciphertext, int alphabetItem, const std::function<void()>& inside) {
-    auto* edit3 = program.window1.findChild<QLineEdit*>(QStringLiteral("Edit3"));
+    auto* edit3 = ::Find<QLineEdit>(&program.window1, "Edit3");
     edit3->selectAll();
     QTest::keyClicks(edit3, U(ciphertext));
     MainButton(QStringLiteral("RadioGroup1Item%1").arg(alphabetItem))->click();
-    bool ran = false;
-    QTimer::singleShot(0, &dialog(), [&] {
-      ran = true;
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog()));
-      inside();
-      if (dialog().isVisible()) {
-        ADD_FAILURE() << "the dialog is still open";
-        dialog().done(0);
-      }
-    });
-    QTest::mouseClick(MainButton(QStringLiteral("BitBtn12")), Qt::LeftButton);
-    EXPECT_TRUE(ran) << "the dialog did not open";
+    InsideModal(
+        dialog(), [&] { ::Click(&program.window1, "BitBtn12"); },
+        [&] {
+          inside();
+          EXPECT_FALSE(dialog().isVisible()) << "the dialog is still open";
+        });
   }
 
   BruteForceWindow& dialog() { return program.window3; }
   GridWidget& grid() { return *Find<GridWidget>("StringGrid1"); }
-  const StringGrid& cells() { return program.form3.StringGrid1; }
+  // The cells the results grid shows.
+  const StringGrid& cells() { return grid().Model(); }
   QAbstractButton* MainButton(const QString& name) {
     return program.window1.findChild<QAbstractButton*>(name);
   }
   template <typename T>
   T* Find(const char* name) {
-    T* widget = dialog().findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return ::Find<T>(&dialog(), name);
   }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+  void Click(const char* name) { ::Click(&dialog(), name); }
 
   std::vector<std::string> ShiftColumn(int rows) {
     std::vector<std::string> shifts;
@@ -93,11 +86,7 @@ class BruteForceDialog : public testing::Test {
 };
 
 TEST_F(BruteForceDialog, EveryControlStandsAtItsPlaceWithItsTextAndHint) {
-  struct Place {
-    const char* name;
-    QRect geometry;
-  };
-  const Place places[] = {
+  const Placement places[] = {
       {"BitBtn3", {24, 8, 41, 25}},    {"BitBtn2", {88, 8, 41, 25}},
       {"Label1", {264, 8, 243, 13}},   {"Edit1", {512, 4, 41, 21}},
       {"Label2", {560, 8, 39, 13}},    {"StringGrid1", {8, 32, 593, 329}},
@@ -109,18 +98,7 @@ TEST_F(BruteForceDialog, EveryControlStandsAtItsPlaceWithItsTextAndHint) {
     EXPECT_EQ(dialog().windowTitle(), QStringLiteral("Brachiale Kryptoanalyse (Brute Force)"));
     EXPECT_TRUE(dialog().isModal());
     EXPECT_EQ(dialog().size(), QSize(611, 415));
-    for (const Place& place : places) {
-      const QWidget* widget = Find<QWidget>(place.name);
-      if (!qobject_cast<const QLabel*>(widget)) {
-        EXPECT_EQ(widget->geometry(), place.geometry) << place.name;
-        continue;
-      }
-      // A label grows to the right where the font on this screen runs wider.
-      EXPECT_EQ(widget->pos(), place.geometry.topLeft()) << place.name;
-      EXPECT_EQ(widget->height(), place.geometry.height()) << place.name;
-      EXPECT_GE(widget->width(), place.geometry.width()) << place.name;
-      EXPECT_GE(widget->width(), widget->sizeHint().width()) << place.name << " cuts its text";
-    }
+    ExpectPlacements(&dialog(), places);
     EXPECT_LT(Find<QWidget>("Label1")->geometry().right(), Find<QWidget>("Edit1")->x());
     EXPECT_LT(Find<QWidget>("Label3")->geometry().right(), Find<QWidget>("RichEdit1")->x());
 
@@ -144,14 +122,7 @@ TEST_F(BruteForceDialog, EveryControlStandsAtItsPlaceWithItsTextAndHint) {
 
     // Tab walks the controls from the grid, which has the focus first.
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog()));
-    std::vector<QString> visited;
-    for (int i = 0; i < 7; ++i) {
-      QWidget* focus = QApplication::focusWidget();
-      ASSERT_NE(focus, nullptr);
-      visited.push_back(focus->objectName());
-      QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(visited,
+    EXPECT_EQ(TabWalk(6),
               (std::vector<QString>{U("StringGrid1"), U("BitBtn1"), U("BitBtn2"), U("Edit1"),
                                     U("BitBtn3"), U("RichEdit1"), U("StringGrid1")}));
     Click("BitBtn1");
@@ -172,13 +143,13 @@ TEST_F(BruteForceDialog,
     EXPECT_EQ(Find<QWidget>("Label3")->pos(), QPoint(8, 468));
     EXPECT_EQ(Find<QWidget>("RichEdit1")->geometry(), QRect(104, 468, 585, 41));
     EXPECT_EQ(Find<QWidget>("BitBtn1")->geometry(), QRect(704, 484, 89, 25));
-    EXPECT_EQ(program.form3.Width, 819);  // the outer size, frame included
-    EXPECT_EQ(program.form3.Height, 549);
+    EXPECT_EQ(program.form3.Frame.Width, 819);  // the outer size, frame included
+    EXPECT_EQ(program.form3.Frame.Height, 549);
 
     dialog().resize(500, 300);
     EXPECT_EQ(dialog().size(), QSize(611, 415));
-    EXPECT_EQ(program.form3.Width, 619);
-    EXPECT_EQ(program.form3.Height, 449);
+    EXPECT_EQ(program.form3.Frame.Width, 619);
+    EXPECT_EQ(program.form3.Frame.Height, 449);
     EXPECT_EQ(Find<QWidget>("StringGrid1")->geometry(), QRect(8, 32, 593, 329));
     EXPECT_EQ(Find<QWidget>("BitBtn1")->geometry(), QRect(504, 384, 89, 25));
     Click("BitBtn1");
@@ -244,6 +215,7 @@ TEST_F(BruteForceDialog, TheLearnerSelectsRangesAndSizesColumnsButTypesNothing) 
     QApplication::sendEvent(viewport, &move);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, border + QPoint(30, 0));
     EXPECT_EQ(g.ColWidth(0), 105);
+    EXPECT_EQ(cells().ColWidth(0), 105) << "the drag is written back";
     Click("BitBtn2");
     EXPECT_EQ(g.ColWidth(0), 105);
     Click("BitBtn1");

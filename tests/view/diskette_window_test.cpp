@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include "app/Program.h"
 #include "tests/support/NoHang.h"
 #include "tests/support/Typing.h"
+#include "tests/support/WindowTest.h"
 
 namespace {
 
@@ -67,13 +69,8 @@ class DisketteWindowTest : public testing::Test {
   }
   void TearDown() override { qunsetenv("CHIFFRARIUM_LAUFWERK_A"); }
 
-  QLineEdit* Field(const char* name) {
-    return program->window1.findChild<QLineEdit*>(QString::fromLatin1(name));
-  }
-  void Click(const char* button) {
-    QTest::mouseClick(program->window1.findChild<QWidget*>(QString::fromLatin1(button)),
-                      Qt::LeftButton);
-  }
+  QLineEdit* Field(const char* name) { return Find<QLineEdit>(&program->window1, name); }
+  void Click(const char* button) { ::Click(&program->window1, button); }
   QByteArray FileBytes(const char* name) {
     QFile file(drive.filePath(QString::fromLatin1(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -133,12 +130,28 @@ TEST_F(DisketteWindowTest, NoToTheOverwriteQuestionLeavesTheFile) {
   EXPECT_EQ(Field("Edit3")->text(), QString::fromUtf8("YR114 Äß"));
 }
 
-TEST_F(DisketteWindowTest, TooltipsNameTheFolderOfDriveA) {
+TEST_F(DisketteWindowTest, TooltipsNameTheFileAndTheFolderOfDriveA) {
   for (const char* button : {"BitBtn4", "BitBtn5", "BitBtn17", "BitBtn18"})
-    EXPECT_TRUE(program->window1.findChild<QWidget*>(QString::fromLatin1(button))
-                    ->toolTip()
-                    .contains(drive.path()))
-        << button;
+    EXPECT_TRUE(Find(&program->window1, button)->toolTip().contains(drive.path())) << button;
+  const QString folder =
+      QStringLiteral("\nLaufwerk A: ist der Ordner ") + QDir::toNativeSeparators(drive.path());
+  const struct {
+    const char* button;
+    const char* tip;
+  } tips[] = {
+      {"BitBtn4", "Liest den Geheimtext aus der Datei GEHEIM.TXT von Laufwerk A: ein."},
+      {"BitBtn5", "Speichert den Geheimtext in der Datei GEHEIM.TXT auf Laufwerk A:."},
+      {"BitBtn17", "Liest den Klartext aus der Datei KLARTEXT.TXT von Laufwerk A: ein."},
+      {"BitBtn18", "Speichert den Klartext in der Datei KLARTEXT.TXT auf Laufwerk A:."},
+  };
+  for (const auto& t : tips)
+    EXPECT_EQ(Find(&program->window1, t.button)->toolTip(), QString::fromUtf8(t.tip) + folder)
+        << t.button;
+  // Naming the folder again replaces the line rather than adding another.
+  program->window1.ShowDriveDirectory(QStringLiteral("/media/STICK"));
+  EXPECT_EQ(Find(&program->window1, "BitBtn4")->toolTip(),
+            QStringLiteral("Liest den Geheimtext aus der Datei GEHEIM.TXT von Laufwerk A: ein.\n"
+                           "Laufwerk A: ist der Ordner /media/STICK"));
 }
 
 TEST_F(DisketteWindowTest, APipeUnderTheFilesNameIsRefusedWithoutWaiting) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "tests/support/WindowTest.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/QtText.h"
@@ -68,17 +69,15 @@ class MainWindowSteps : public testing::Test {
 
   template <typename T = QWidget>
   T* Find(const char* name) {
-    T* widget = program.window1.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return ::Find<T>(&program.window1, name);
   }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+  void Click(const char* name) { ::Click(&program.window1, name); }
   void TypePlaintext(const char* utf8) {
     QLineEdit* edit1 = Find<QLineEdit>("Edit1");
     QTest::mouseClick(edit1, Qt::LeftButton);
     QTest::keyClicks(edit1, QString::fromUtf8(utf8));
   }
-  QString Text(const char* name) { return Find<QLineEdit>(name)->text(); }
+  QString Text(const char* name) { return TextOf(&program.window1, name); }
   bool Busy() { return program.window1.Binder().Busy(); }
 
   // Whether the screen shows these widgets as they would be drawn now. The
@@ -133,7 +132,7 @@ TEST_F(MainWindowSteps, SingleStepMarksItsCharacterAndHighlightsItsColumn) {
     EXPECT_TRUE(Find("Edit4")->isVisible());
     EXPECT_EQ(CharacterLeft("Edit4", n), CharacterLeft("Edit1", n));
     EXPECT_EQ(Text("Edit4").indexOf(QLatin1Char('^')), n - 1);
-    EXPECT_EQ(program.form1.StringGrid1.Current(), (GridCoord{columns[n - 1], 1}));
+    EXPECT_EQ(grid->Model().Current(), (GridCoord{columns[n - 1], 1}));
     EXPECT_TRUE(grid->IsCellHighlighted(columns[n - 1], 1));
     EXPECT_FALSE(grid->CellRect(columns[n - 1], 1).isEmpty());
     EXPECT_TRUE(grid->hasFocus());
@@ -218,8 +217,8 @@ TEST_F(MainWindowSteps, AnimatedRunTakesNoInputUntilItEnds) {
     SCOPED_TRACE(pass == 0 ? "when the run ends" : "once the event loop has turned");
     EXPECT_EQ(Text("Edit1"), QStringLiteral("HAL"));
     EXPECT_EQ(Text("Edit3"), QStringLiteral("YR1"));
-    EXPECT_EQ(program.form1.StringGrid1.Cell(11, 1), "1");
-    EXPECT_EQ(program.form1.StringGrid1.Current(), (GridCoord{11, 1}));
+    EXPECT_EQ(grid->Model().Cell(11, 1), "1");
+    EXPECT_EQ(grid->Model().Current(), (GridCoord{11, 1}));
     EXPECT_EQ(grid->Editor(), nullptr);
     EXPECT_FALSE(Find("BitBtn1")->isEnabled());
     EXPECT_FALSE(Find("BitBtn2")->isEnabled());
@@ -229,7 +228,7 @@ TEST_F(MainWindowSteps, AnimatedRunTakesNoInputUntilItEnds) {
 
 TEST_F(MainWindowSteps, StepOnALateCharacterScrollsItsColumnIntoView) {
   QTest::mouseClick(Find<QAbstractButton>("RadioGroup1Item3"), Qt::LeftButton);  // 60 characters
-  ASSERT_EQ(program.form1.StringGrid1.ColCount(), 60);
+  ASSERT_EQ(Find<GridWidget>("StringGrid1")->Model().ColCount(), 60);
   TypePlaintext("_A");  // "_" is the last of the 60, "A" the first
   struct Case {
     const char* button;

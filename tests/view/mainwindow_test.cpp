@@ -20,6 +20,7 @@
 
 #include "app/Program.h"
 #include "tests/support/Typing.h"
+#include "tests/support/WindowTest.h"
 #include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/UpDownWidget.h"
@@ -38,15 +39,13 @@ class MainWindowTest : public testing::Test {
 
   template <typename T = QWidget>
   T* Find(const char* name) {
-    T* widget = program->window1.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return ::Find<T>(&program->window1, name);
   }
-  QString Text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
-  void ClickArrow(const char* upDown, bool up) {
-    auto* spinner = Find<UpDownWidget>(upDown);
-    QTest::mouseClick(spinner, Qt::LeftButton, {},
-                      (up ? spinner->UpRect() : spinner->DownRect()).center());
+  QString Text(const char* edit) { return TextOf(&program->window1, edit); }
+  void ClickArrow(const char* upDown, bool up) { ::ClickArrow(&program->window1, upDown, up); }
+  // The text a table shows in a cell.
+  std::string Cell(const char* grid, int col, int row) {
+    return Find<GridWidget>(grid)->Model().Cell(col, row);
   }
   bool AnyCellHighlighted(const char* grid) {
     auto* table = Find<GridWidget>(grid);
@@ -83,14 +82,14 @@ TEST_F(MainWindowTest, EncryptionArrowChangesShiftFieldsAndBothTables) {
   ClickArrow("UpDown1", true);
   EXPECT_EQ(Text("Edit2"), QStringLiteral("18"));
   EXPECT_EQ(Text("Edit6"), QStringLiteral("18"));
-  EXPECT_EQ(program->form1.StringGrid1.Cell(0, 1), "S");
-  EXPECT_EQ(program->form1.StringGrid2.Cell(0, 1), "S");
+  EXPECT_EQ(Cell("StringGrid1", 0, 1), "S");
+  EXPECT_EQ(Cell("StringGrid2", 0, 1), "S");
   ClickArrow("UpDown2", false);
   ClickArrow("UpDown2", false);
   EXPECT_EQ(Text("Edit2"), QStringLiteral("18"));
   EXPECT_EQ(Text("Edit6"), QStringLiteral("16"));
-  EXPECT_EQ(program->form1.StringGrid1.Cell(0, 1), "S");
-  EXPECT_EQ(program->form1.StringGrid2.Cell(0, 1), "Q");
+  EXPECT_EQ(Cell("StringGrid1", 0, 1), "S");
+  EXPECT_EQ(Cell("StringGrid2", 0, 1), "Q");
 }
 
 TEST_F(MainWindowTest, ArrowAtTheMaximumChangesNothing) {
@@ -165,11 +164,6 @@ TEST_F(MainWindowTest, StandardTextsAreGerman) {
       << qPrintable(texts.join(QLatin1Char('|')));
 }
 
-struct Placement {
-  const char* name;
-  QRect geometry;
-};
-
 // Every control at its place in the client area.
 const Placement kPlacements[] = {
     {"Label5", {8, 8, 48, 13}},          {"Label1", {104, 8, 123, 13}},
@@ -202,26 +196,7 @@ const Placement kPlacements[] = {
 // right where this screen's font runs wider, but never cuts its text and never
 // reaches the control beside it.
 TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
-  for (const Placement& p : kPlacements) {
-    QWidget* widget = Find(p.name);
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->parentWidget(), &program->window1) << p.name;
-    if (!qobject_cast<QLabel*>(widget)) {
-      EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
-      continue;
-    }
-    EXPECT_EQ(widget->pos(), p.geometry.topLeft()) << p.name;
-    EXPECT_EQ(widget->height(), p.geometry.height()) << p.name;
-    EXPECT_GE(widget->width(), p.geometry.width()) << p.name;
-    EXPECT_GE(widget->width(), widget->sizeHint().width()) << p.name << " cuts its text";
-    for (const Placement& other : kPlacements) {
-      const QRect o = other.geometry;
-      if (o.left() > p.geometry.left() && o.top() <= p.geometry.bottom() &&
-          o.bottom() >= p.geometry.top()) {
-        EXPECT_LT(widget->geometry().right(), o.left()) << p.name << " runs into " << other.name;
-      }
-    }
-  }
+  ExpectPlacements(&program->window1, kPlacements);
 }
 
 // A glyph is drawn from the picture made for the screen's pixel ratio, so it
@@ -309,12 +284,10 @@ TEST_F(MainWindowTest, TabWalksTheControlsInTheirOrder) {
                          "BitBtn8",  "BitBtn9",     "BitBtn10", "BitBtn12", "BitBtn13",
                          "Edit5",    "BitBtn14",    "BitBtn15", "BitBtn16", "BitBtn17",
                          "BitBtn18", "Edit6",       "UpDown2",  "StringGrid2", "Edit1"};
+  std::vector<QString> expected;
+  for (const char* name : order) expected.push_back(QString::fromLatin1(name));
   Find("Edit1")->setFocus();
-  for (std::size_t i = 1; i < std::size(order); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(order[i]))
-        << "after " << order[i - 1];
-  }
+  EXPECT_EQ(TabWalk(static_cast<int>(std::size(order)) - 1), expected);
 }
 
 }  // namespace

@@ -12,11 +12,6 @@
 // the control that has the focus; the view maps it to its widget.
 struct Control {};
 
-// The modal result of a window shown modally: none while it stays open, OK
-// once its close button has ended the showing.
-inline constexpr int kModalResultNone = 0;
-inline constexpr int kModalResultOk = 1;
-
 // The longest text a single-line field holds.
 inline constexpr std::size_t kMaxFieldLength = 65535;
 
@@ -47,6 +42,11 @@ class Edit : public Control {
 // A push button; its caption and glyph belong to the view.
 struct Button : Control {
   bool Enabled = true;
+};
+
+// A read-only rich-text box; the view wraps its text to the box's width.
+struct RichEdit : Control {
+  std::string Text;
 };
 
 // A group of option buttons of which exactly one is selected.

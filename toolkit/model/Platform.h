@@ -23,8 +23,10 @@ enum class MessageAnswer { None, Ok, Cancel, Yes, No };
 // running (Escape, or closing the window) before it did.
 enum class PauseEnd { TimeUp, StopAsked };
 
-// The windows a handler can show modally.
-enum class ModalForm { Form2, Form3 };
+// A window that a handler can show modally. The toolkit knows no window of the
+// program: the app names the values and tells the platform which window each
+// stands for.
+enum class ModalForm : int {};
 
 class Platform {
  public:

@@ -37,6 +37,22 @@ void StringGrid::SetCell(int col, int row, std::string text) {
   ++revision_;
 }
 
+void StringGrid::SetColWidth(int col, int width) {
+  if (col < 0) return;
+  width = std::max(0, width);
+  if (col >= static_cast<int>(widths_.Own.size())) widths_.Own.resize(col + 1, -1);
+  if (widths_.Own[col] == width) return;
+  widths_.Own[col] = width;
+  ++widthRevision_;
+}
+
+void StringGrid::SetDefaultColWidth(int width) {
+  width = std::max(0, width);
+  if (widths_.Default == width) return;
+  widths_.Default = width;
+  ++widthRevision_;
+}
+
 void StringGrid::SetCurrent(GridCoord cell) {
   anchor_ = cell;
   current_ = cell;

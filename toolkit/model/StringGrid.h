@@ -1,9 +1,9 @@
 #pragma once
 // The model of a string grid: cells of text by column and row, the visible
-// column and row counts, fixed header rows and columns, the current cell and the
-// selection. Cells outside the counts keep their text, so a grid that shrinks
-// and grows again shows its old cells. Layout (column widths, fonts) belongs to
-// the view.
+// column and row counts, fixed header rows and columns, the column widths, the
+// current cell and the selection. Cells outside the counts keep their text, so
+// a grid that shrinks and grows again shows its old cells. Fonts and the row
+// height belong to the view.
 
 #include <cstdint>
 #include <string>
@@ -28,6 +28,17 @@ struct GridRect {
   }
 };
 
+// The widths of a grid's columns in pixels: every column has the default width
+// until it is given one of its own.
+struct ColumnWidths {
+  int Default = 64;
+  std::vector<int> Own;  // by column; -1 for a column at the default width
+
+  int Of(int col) const {
+    return col >= 0 && col < static_cast<int>(Own.size()) && Own[col] >= 0 ? Own[col] : Default;
+  }
+};
+
 class StringGrid : public Control {
  public:
   StringGrid(int colCount, int rowCount, int fixedCols, int fixedRows);
@@ -45,6 +56,15 @@ class StringGrid : public Control {
 
   // Bumped by every change of a cell or of the counts.
   std::uint64_t Revision() const { return revision_; }
+
+  // Column widths in pixels, set by handlers and by the learner dragging a
+  // column border. A width set beyond the column count waits for its column.
+  const ColumnWidths& ColWidths() const { return widths_; }
+  int ColWidth(int col) const { return widths_.Of(col); }
+  void SetColWidth(int col, int width);
+  void SetDefaultColWidth(int width);
+  // Bumped by every change of a width.
+  std::uint64_t WidthRevision() const { return widthRevision_; }
 
   // The current cell. Moving it collapses the selection onto it.
   GridCoord Current() const { return current_; }
@@ -65,8 +85,10 @@ class StringGrid : public Control {
   int fixedCols_;
   int fixedRows_;
   std::vector<std::vector<std::string>> rows_;  // grows on demand, never shrinks
+  ColumnWidths widths_;
   GridCoord anchor_;
   GridCoord current_;
   std::uint64_t revision_ = 0;
+  std::uint64_t widthRevision_ = 0;
   std::uint64_t selectionRevision_ = 0;
 };

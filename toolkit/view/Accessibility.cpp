@@ -2,12 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QGroupBox>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QRadioButton>
 
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/QtText.h"
@@ -166,23 +163,6 @@ QAccessibleInterface* ToolkitInterface(const QString& className, QObject* object
 }
 
 }  // namespace
-
-void DescribeControls(QWidget* window, std::span<const AccessibleText> texts) {
-  for (const AccessibleText& text : texts) {
-    auto* control = window->findChild<QWidget*>(QString::fromLatin1(text.control));
-    if (!control) continue;
-    control->setAccessibleName(U(text.name));
-    control->setAccessibleDescription(U(text.description));
-    if (text.label)
-      if (auto* label = window->findChild<QLabel*>(QString::fromLatin1(text.label)))
-        label->setBuddy(control);
-    if (qobject_cast<QGroupBox*>(control))
-      for (QRadioButton* option : control->findChildren<QRadioButton*>()) {
-        option->setAccessibleName(option->text());
-        option->setAccessibleDescription(U(text.name));
-      }
-  }
-}
 
 QString CellPlace(const StringGrid& cells, GridCoord cell) {
   QStringList place;

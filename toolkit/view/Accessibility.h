@@ -1,31 +1,15 @@
 #pragma once
-// What a screen reader learns about the windows. Each control gets an
-// accessible name and description in German, taken from its caption or the
-// label beside it, and that label becomes its buddy. The toolkit's own widgets
-// bring accessible interfaces of their own: the string grid is a table whose
-// current cell is its one child and is announced whenever it moves, and the
-// up-down spinner is a spin box with a position, an increase and a decrease.
+// What a screen reader learns about the toolkit's own widgets. (Each control's
+// German name, description and label come from its row of the window's
+// control table: ControlTable.h.) The string grid is a table whose current
+// cell is its one child and is announced whenever it moves, and the up-down
+// spinner is a spin box with a position, an increase and a decrease.
 
 #include <QString>
-
-#include <span>
 
 #include "toolkit/model/StringGrid.h"
 
 class GridWidget;
-class QWidget;
-
-// A control's texts, in UTF-8.
-struct AccessibleText {
-  const char* control;      // the control's object name
-  const char* name;         // what it is: its caption or the label beside it
-  const char* description;  // what it holds or does
-  const char* label;        // the label standing beside it, or nullptr
-};
-
-// Gives each named child of window its texts. The option buttons of an option
-// group keep their captions as names and are described by the group's name.
-void DescribeControls(QWidget* window, std::span<const AccessibleText> texts);
 
 // Where a cell stands, as a screen reader says it: by the texts of its row's
 // and its column's header cells ("Zeile E, Spalte Anzahl"), or by numbers where

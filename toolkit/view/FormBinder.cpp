@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
+#include <QTextEdit>
 
 #include <limits>
 
@@ -72,6 +73,15 @@ void FormBinder::BindRadioGroup(RadioGroup& model, QButtonGroup* group, QWidget*
 
 void FormBinder::BindGrid(StringGrid& model, GridWidget* widget) {
   syncs_.push_back([widget] { widget->Sync(); });
+  BindFocus(model, widget);
+}
+
+void FormBinder::BindRichEdit(RichEdit& model, QTextEdit* widget) {
+  syncs_.push_back([&model, widget, shown = std::string()]() mutable {
+    if (shown == model.Text) return;
+    shown = model.Text;
+    widget->setPlainText(ToQString(shown));
+  });
   BindFocus(model, widget);
 }
 

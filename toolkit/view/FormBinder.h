@@ -24,6 +24,7 @@ class GridWidget;
 class QAbstractButton;
 class QButtonGroup;
 class QLineEdit;
+class QTextEdit;
 class QWidget;
 class UpDownWidget;
 
@@ -45,6 +46,8 @@ class FormBinder : public QObject {
   void BindRadioGroup(RadioGroup& model, QButtonGroup* group, QWidget* box, Handler onClick);
   // Grids: cells, current cell and selection.
   void BindGrid(StringGrid& model, GridWidget* widget);
+  // Read-only text boxes: the model's text.
+  void BindRichEdit(RichEdit& model, QTextEdit* widget);
   // Any other control that can hold the focus.
   void BindFocus(Control& model, QWidget* widget);
   // Extra work for Sync(), for controls this class does not know.

@@ -38,27 +38,15 @@ GridWidget::GridWidget(StringGrid& model, Options options, QWidget* parent)
   viewport()->setMouseTracking(options_.ColSizing);
   leftCol_ = model_.FixedCols();
   topRow_ = model_.FixedRows();
+  ApplyColWidths();
 }
 
-void GridWidget::SetDefaultColWidth(int width) {
-  defaultColWidth_ = width;
-  UpdateScrollBars();
-  viewport()->update();
-}
-
-void GridWidget::SetColWidth(int col, int width) {
-  if (col < 0) return;
-  if (col >= static_cast<int>(colWidths_.size())) colWidths_.resize(col + 1, -1);
-  colWidths_[col] = std::max(0, width);
+void GridWidget::ApplyColWidths() {
+  widths_ = model_.ColWidths();
+  syncedWidths_ = model_.WidthRevision();
   UpdateScrollBars();
   PlaceEditor();
   viewport()->update();
-}
-
-int GridWidget::ColWidth(int col) const {
-  if (col >= 0 && col < static_cast<int>(colWidths_.size()) && colWidths_[col] >= 0)
-    return colWidths_[col];
-  return defaultColWidth_;
 }
 
 void GridWidget::SetRowHeight(int height) {
@@ -68,6 +56,7 @@ void GridWidget::SetRowHeight(int height) {
 }
 
 void GridWidget::Sync() {
+  if (model_.WidthRevision() != syncedWidths_) ApplyColWidths();
   if (model_.Revision() != syncedCells_) {
     syncedCells_ = model_.Revision();
     leftCol_ = std::clamp(leftCol_, model_.FixedCols(), std::max(model_.FixedCols(), MaxLeftCol()));
@@ -360,7 +349,9 @@ void GridWidget::mousePressEvent(QMouseEvent* event) {
 void GridWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = viewport()->mapFrom(this, event->position().toPoint());
   if (sizingCol_ >= 0) {
-    SetColWidth(sizingCol_, std::max(1, sizingStartWidth_ + pos.x() - sizingStartX_));
+    // The learner's width goes into the model like a typed cell, and shows at once.
+    model_.SetColWidth(sizingCol_, std::max(1, sizingStartWidth_ + pos.x() - sizingStartX_));
+    ApplyColWidths();
     return;
   }
   if (options_.ColSizing)

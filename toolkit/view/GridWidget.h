@@ -38,14 +38,14 @@ class GridWidget : public QAbstractScrollArea {
   // The cells this grid shows.
   const StringGrid& Model() const { return model_; }
 
-  void SetDefaultColWidth(int width);
-  void SetColWidth(int col, int width);
-  int ColWidth(int col) const;
+  // The width a column is drawn with: the model's, as of the last Sync().
+  int ColWidth(int col) const { return widths_.Of(col); }
   void SetRowHeight(int height);
   int RowHeight() const { return rowHeight_; }
 
-  // Brings the widget up to date with the model: counts, cells and selection.
-  // When the current cell has moved since the last call, it is scrolled into view.
+  // Brings the widget up to date with the model: counts, cells, column widths
+  // and selection. When the current cell has moved since the last call, it is
+  // scrolled into view.
   void Sync();
 
   // The first scrollable column and row on screen.
@@ -87,6 +87,7 @@ class GridWidget : public QAbstractScrollArea {
   int MaxLeftCol() const;
   int MaxTopRow() const;
   void UpdateScrollBars();
+  void ApplyColWidths();
   void ScrollIntoView(GridCoord cell);
   void MoveCurrent(GridCoord cell, bool extend);
   bool IsEditable(GridCoord cell) const;
@@ -98,13 +99,13 @@ class GridWidget : public QAbstractScrollArea {
 
   StringGrid& model_;
   Options options_;
-  int defaultColWidth_ = 64;
-  std::vector<int> colWidths_;
+  ColumnWidths widths_;  // as applied from the model
   int rowHeight_ = 24;
   int leftCol_ = 0;
   int topRow_ = 0;
   std::uint64_t syncedSelection_ = ~std::uint64_t{0};
   std::uint64_t syncedCells_ = ~std::uint64_t{0};
+  std::uint64_t syncedWidths_ = ~std::uint64_t{0};
   QLineEdit* editor_ = nullptr;
   GridCoord editing_{-1, -1};
   QString textBeforeEdit_;

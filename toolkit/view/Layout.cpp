@@ -1,8 +1,6 @@
 #include "toolkit/view/Layout.h"
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -72,30 +70,4 @@ QRect AnchorLayout::Anchored(const Item& item, QSize client) const {
       r.translate(0, dy);
   }
   return r;
-}
-
-void FitLabels(QWidget* window) {
-  const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  std::vector<QRect> places;
-  for (const QWidget* child : children) places.push_back(child->geometry());
-  for (QWidget* child : children)
-    if (auto* label = qobject_cast<QLabel*>(child))
-      label->resize(FitLabel(label, label->geometry(), places, window->width()), label->height());
-}
-
-void ChainTabOrder(QWidget* window, std::initializer_list<const char*> names) {
-  QWidget* previous = nullptr;
-  auto chain = [&](QWidget* widget) {
-    if (previous) QWidget::setTabOrder(previous, widget);
-    previous = widget;
-  };
-  for (const char* name : names) {
-    QWidget* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
-    if (!widget) continue;
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-      for (QRadioButton* radio : box->findChildren<QRadioButton*>()) chain(radio);
-      continue;
-    }
-    chain(widget);
-  }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Placing controls as the window layouts give them: at a pixel position in the
 // client area, anchored to the window edges they keep their distance to when a
-// window grows, and walked by the Tab key in a given order.
+// window grows.
 //
 // The layouts were measured in the bitmap MS Sans Serif. Where another face
 // stands in for it (Tahoma on a scaled screen, Tahoma Bold for bold text), a
@@ -12,7 +12,6 @@
 
 #include <QRect>
 
-#include <initializer_list>
 #include <vector>
 
 class QWidget;
@@ -55,10 +54,3 @@ class AnchorLayout {
   QSize designed_;
   std::vector<Item> items_;
 };
-
-// Fits the labels of a window whose controls stay where they were put.
-void FitLabels(QWidget* window);
-
-// Chains the focus through the named children of window, in order. An option
-// group (a QGroupBox) stands for its option buttons, in item order.
-void ChainTabOrder(QWidget* window, std::initializer_list<const char*> names);

@@ -6,17 +6,31 @@
 
 #include <algorithm>
 
+#include "toolkit/model/ModalFrame.h"
+#include "toolkit/view/ControlTable.h"
 #include "toolkit/view/Fonts.h"
-#include "toolkit/model/Controls.h"
 #include "toolkit/view/FormBinder.h"
+#include "toolkit/view/QtText.h"
 
-ModalFormDialog::ModalFormDialog(FormHooks form, QSize designedClient, QSize frame, QWidget* owner)
+namespace {
+
+// The client area of a frame of the given outer size.
+QSize ClientSize(int outerWidth, int outerHeight) {
+  return {outerWidth - ModalFormDialog::kFrameWidth, outerHeight - ModalFormDialog::kFrameHeight};
+}
+
+}  // namespace
+
+ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const char* name,
+                                 const char* caption, std::vector<ControlSpec> controls,
+                                 QWidget* owner)
     : QDialog(owner),
-      form_(std::move(form)),
       frame_(frame),
+      handlers_(std::move(handlers)),
       owner_(owner),
       binder_(new FormBinder(this)),
-      layout_(designedClient) {
+      controls_(std::make_unique<ControlTable>(this, *binder_,
+                                               ClientSize(frame.MinWidth(), frame.MinHeight()))) {
   // A sizeable frame with the system menu: no help button, no minimising.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
@@ -27,20 +41,29 @@ ModalFormDialog::ModalFormDialog(FormHooks form, QSize designedClient, QSize fra
   setAutoFillBackground(true);
   // The model snaps a smaller window back in FormResize; the minimum size stops
   // the frame there in the first place where the window manager honours it.
-  setMinimumSize(designedClient);
-  resize(*form_.Width - frame_.width(), *form_.Height - frame_.height());
+  setMinimumSize(ClientSize(frame_.MinWidth(), frame_.MinHeight()));
+  resize(ClientSize(frame_.Width, frame_.Height));
   binder_->AddSync([this] { EndWhenModalResultSet(); });
+  setObjectName(QString::fromLatin1(name));
+  setWindowTitle(U(caption));
+  controls_->Build(std::move(controls));
+  if (QWidget* first = controls_->FirstTabStop()) first->setFocus(Qt::OtherFocusReason);
 }
 
-void ModalFormDialog::Place(QWidget* widget, QRect designed, unsigned anchors) {
-  layout_.Place(widget, designed, anchors, size());
+ModalFormDialog::~ModalFormDialog() = default;
+
+ControlSpec ModalFormDialog::CloseButton(ControlSpec row) {
+  row.Caption = "Beenden";
+  row.Icon = Glyph::Close;
+  row.Anchors = kAnchorBottomRight;  // it stays in the bottom right corner of a growing window
+  return row;
 }
 
-void ModalFormDialog::FitLabels() { layout_.FitLabels(size()); }
+void ModalFormDialog::Create() { binder_->Run(handlers_.FormCreate); }
 
 void ModalFormDialog::PrepareShowing() {
-  *form_.ModalResult = kModalResultNone;
-  binder_->Run(form_.FormShow);
+  frame_.ModalResult = kModalResultNone;
+  binder_->Run(handlers_.FormShow);
   CentreOnOwner();
 }
 
@@ -69,17 +92,17 @@ void ModalFormDialog::CentreOnOwner() {
 
 void ModalFormDialog::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  layout_.Apply(size());
+  controls_->Apply(size());
   binder_->WhenIdle([this] { RunFormResize(); });
 }
 
 void ModalFormDialog::RunFormResize() {
   binder_->Run([this] {
-    *form_.Width = width() + frame_.width();
-    *form_.Height = height() + frame_.height();
-    form_.FormResize();
+    frame_.Width = width() + kFrameWidth;
+    frame_.Height = height() + kFrameHeight;
+    handlers_.FormResize();
   });
-  const QSize wanted(*form_.Width - frame_.width(), *form_.Height - frame_.height());
+  const QSize wanted = ClientSize(frame_.Width, frame_.Height);
   if (wanted != size()) resize(wanted);
 }
 
@@ -91,9 +114,9 @@ void ModalFormDialog::closeEvent(QCloseEvent* event) {
   // The close box is the close button: its handler sets the modal result, and
   // the loop ends once the handler is done.
   event->ignore();
-  binder_->Run(form_.CloseButton);
+  binder_->Run(handlers_.CloseButton);
 }
 
 void ModalFormDialog::EndWhenModalResultSet() {
-  if (*form_.ModalResult != kModalResultNone && isVisible()) done(*form_.ModalResult);
+  if (frame_.ModalResult != kModalResultNone && isVisible()) done(frame_.ModalResult);
 }

@@ -1,38 +1,62 @@
 #pragma once
-// The frame the two analysis windows share: a resizable modal dialog bound to a
-// window model that keeps its outer size, its modal result, a FormResize
-// handler and a close button. The dialog keeps its controls at their anchored
-// places, lets the model snap a too small size back, centres itself on its
-// owner at every showing, lets the close box stand for the model's close button
-// and Escape for nothing, and ends its modal loop once a handler has set the
-// modal result. It decides nothing about the window's content.
+// The view of a ModalFrame: a resizable modal dialog whose window model keeps
+// its outer size and modal result in a ModalFrame and has a FormCreate, a
+// FormShow, a FormResize and a close button ("Beenden"). The dialog makes its
+// controls from the window's control table and keeps them at their anchored
+// places, gives the first tab stop the focus, lets the model snap a too small
+// size back, centres itself on its owner at every showing, lets the close box
+// stand for the close button and Escape for nothing, and ends its modal loop
+// once a handler has set the modal result. It decides nothing about the
+// window's content.
 
 #include <QDialog>
 
 #include <functional>
-#include <initializer_list>
+#include <memory>
+#include <vector>
 
-#include "toolkit/view/Layout.h"
-
+class ControlTable;
 class FormBinder;
+class ModalFrame;
+struct ControlSpec;
 
 class ModalFormDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // What the dialog needs of its window model.
-  struct FormHooks {
-    int* Width;        // outer size, the frame included
-    int* Height;
-    int* ModalResult;  // 0 while the window stays open
+  // What the model's outer size adds to the client area: the border and the
+  // title bar of the frame the layouts were drawn in.
+  static constexpr int kFrameWidth = 8;
+  static constexpr int kFrameHeight = 34;
+
+  // The handlers of the window model that the frame raises.
+  struct Handlers {
+    std::function<void()> FormCreate;
     std::function<void()> FormShow;
     std::function<void()> FormResize;
     std::function<void()> CloseButton;  // the handler the close box stands for
   };
+  // Those of a window model whose frame events carry their usual names.
+  template <class Form>
+  static Handlers HandlersOf(Form& form, void (Form::*closeButton)()) {
+    return {[&form] { form.FormCreate(); }, [&form] { form.FormShow(); },
+            [&form] { form.FormResize(); }, [&form, closeButton] { (form.*closeButton)(); }};
+  }
 
-  // designedClient: the client area the layout was drawn for, its smallest;
-  // frame: what the model's outer size adds to the client area.
-  ModalFormDialog(FormHooks form, QSize designedClient, QSize frame, QWidget* owner);
+  // A window's "Beenden": the row of its close button, which this completes
+  // with the caption, the glyph and the anchors every such button has.
+  static ControlSpec CloseButton(ControlSpec row);
+
+  // The window's name (its object name) and caption, and its control table,
+  // laid out for the client area of the frame's smallest size. The first tab
+  // stop has the focus when the window opens.
+  ModalFormDialog(ModalFrame& frame, Handlers handlers, const char* name, const char* caption,
+                  std::vector<ControlSpec> controls, QWidget* owner);
+  ~ModalFormDialog() override;
+
+  // Runs the model's FormCreate and shows its result. The program calls it
+  // once, when it creates its windows at start-up.
+  void Create();
 
   // Everything a showing does before its modal loop: a fresh modal result,
   // FormShow, the widgets brought up to date, centred on the owner.
@@ -44,11 +68,6 @@ class ModalFormDialog : public QDialog {
   FormBinder& Binder() { return *binder_; }
 
  protected:
-  // Places a control for the smallest window, anchored to the given edges.
-  void Place(QWidget* widget, QRect designed, unsigned anchors);
-  // Once every control is placed: labels whose text runs wider on this screen
-  // than the layout's width grow into the room beside them (Layout.h).
-  void FitLabels();
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -61,9 +80,9 @@ class ModalFormDialog : public QDialog {
   void RunFormResize();
   void EndWhenModalResultSet();
 
-  FormHooks form_;
-  QSize frame_;
+  ModalFrame& frame_;
+  Handlers handlers_;
   QWidget* owner_;
   FormBinder* binder_;
-  AnchorLayout layout_;
+  std::unique_ptr<ControlTable> controls_;
 };

@@ -21,7 +21,7 @@ class QtPlatform : public Platform {
   PauseEnd Pause(int milliseconds) override;
   char DecimalSeparator() const override;
 
-  // How a modal window is shown: the app registers each analysis window here.
+  // How a modal window is shown: the app registers each window it shows modally here.
   void SetModalShower(ModalForm form, std::function<void()> show);
   // Brings a view up to date with its model before the windows are repainted.
   void AddRedrawHook(std::function<void()> hook);

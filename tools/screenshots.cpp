@@ -1,4 +1,4 @@
-// Makes the pictures of the windows for the documentation: starts the program
+// Makes the pictures of the windows that the README shows: starts the program
 // on the offscreen platform, drives it as a learner would, and saves each
 // window as a PNG file in the folder given on the command line.
 //
@@ -101,8 +101,7 @@ int main(int argc, char** argv) {
   Program program;
   program.Show();
   QTest::qWait(50);
-  bool ok = Save(program.window1, folder, "hauptfenster-start.png");
-  ok = SaveSteps(program, folder) && ok;
+  bool ok = SaveSteps(program, folder);
   ok = SaveAnalyses(program, folder) && ok;
   return ok ? 0 : 1;
 }

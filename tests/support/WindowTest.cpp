@@ -1,0 +1,90 @@
+#include "tests/support/WindowTest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "toolkit/view/UpDownWidget.h"
+
+QString TextOf(const QWidget* window, const char* field) {
+  const auto* edit = Find<QLineEdit>(window, field);
+  return edit ? edit->text() : QString();
+}
+
+void Click(const QWidget* window, const char* name) {
+  if (QWidget* widget = Find(window, name)) QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void ClickArrow(const QWidget* window, const char* spinner, bool up) {
+  auto* arrows = Find<UpDownWidget>(window, spinner);
+  if (!arrows) return;
+  QTest::mouseClick(arrows, Qt::LeftButton, {},
+                    (up ? arrows->UpRect() : arrows->DownRect()).center());
+}
+
+QString Focused() {
+  return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+bool TabTo(const char* name) {
+  for (int i = 0; i < 40 && QApplication::focusWidget() && Focused() != QLatin1String(name); ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  return Focused() == QLatin1String(name);
+}
+
+std::vector<QString> TabWalk(int presses) {
+  std::vector<QString> visited{Focused()};
+  for (int i = 0; i < presses && QApplication::focusWidget(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(Focused());
+  }
+  return visited;
+}
+
+void InsideModal(QDialog& dialog, const std::function<void()>& open,
+                 const std::function<void()>& inside) {
+  bool ran = false;
+  QTimer::singleShot(0, &dialog, [&] {
+    ran = true;
+    if (QApplication::activeModalWidget() != &dialog) {
+      ADD_FAILURE() << "the modal window is not " << qPrintable(dialog.objectName());
+    } else if (!QTest::qWaitForWindowExposed(&dialog)) {
+      ADD_FAILURE() << qPrintable(dialog.objectName()) << " is not on the screen";
+    } else if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; })) {
+      // Shown from a key press, the window system activates the dialog a moment
+      // later; keys go to the active window's focus.
+      ADD_FAILURE() << qPrintable(dialog.objectName()) << " never became the active window";
+    } else {
+      inside();
+    }
+    if (dialog.isVisible()) dialog.done(-1);
+  });
+  open();
+  EXPECT_TRUE(ran) << qPrintable(dialog.objectName()) << " did not open";
+}
+
+void ExpectPlacements(const QWidget* window, std::span<const Placement> placements) {
+  for (const Placement& p : placements) {
+    const QWidget* widget = Find(window, p.name);
+    if (!widget) continue;
+    EXPECT_EQ(widget->parentWidget(), window) << p.name;
+    if (!qobject_cast<const QLabel*>(widget)) {
+      EXPECT_EQ(widget->geometry(), p.place) << p.name;
+      continue;
+    }
+    EXPECT_EQ(widget->pos(), p.place.topLeft()) << p.name;
+    EXPECT_EQ(widget->height(), p.place.height()) << p.name;
+    EXPECT_GE(widget->width(), p.place.width()) << p.name;
+    EXPECT_GE(widget->width(), widget->sizeHint().width()) << p.name << " cuts its text";
+    for (const Placement& other : placements) {
+      const QRect o = other.place;
+      if (o.left() > p.place.left() && o.top() <= p.place.bottom() &&
+          o.bottom() >= p.place.top()) {
+        EXPECT_LT(widget->geometry().right(), o.left()) << p.name << " runs into " << other.name;
+      }
+    }
+  }
+}

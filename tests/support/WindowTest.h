@@ -1,0 +1,60 @@
+#pragma once
+// What every window test needs: finding a control by its name, reading and
+// working it as a learner would, acting inside a modal window while its loop
+// runs, and comparing where the controls stand with the layout.
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <span>
+#include <vector>
+
+// A child of window by its control name; a missing one fails the test.
+template <typename T = QWidget>
+T* Find(const QWidget* window, const char* name) {
+  T* widget = window->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+// The text a field shows.
+QString TextOf(const QWidget* window, const char* field);
+
+// A mouse click on a button, an option or a field.
+void Click(const QWidget* window, const char* name);
+
+// A mouse click on the upper or the lower arrow of an up-down spinner.
+void ClickArrow(const QWidget* window, const char* spinner, bool up);
+
+// The object name of the widget with the keyboard focus, or an empty name.
+QString Focused();
+
+// Presses Tab until the named control has the focus, as a learner would;
+// whether it got there.
+bool TabTo(const char* name);
+
+// The focused control's name, then the name after each of `presses` presses of Tab.
+std::vector<QString> TabWalk(int presses);
+
+// Opens a modal window with open() (a click, a key) and runs inside() in its
+// modal loop once the window is up and active. Fails when no window or
+// another one comes up. Whatever inside() leaves open is ended afterwards, so
+// that a failing check cannot hang the test.
+void InsideModal(QDialog& dialog, const std::function<void()>& open,
+                 const std::function<void()>& inside);
+
+// A control's place in the client area as the layout gives it.
+struct Placement {
+  const char* name;
+  QRect place;
+};
+
+// Every control stands at its place. A label may grow to the right where the
+// font on this screen runs wider, but never cuts its text and never runs into
+// a control beside it.
+void ExpectPlacements(const QWidget* window, std::span<const Placement> placements);
