@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -87,4 +89,40 @@ void ExpectPlacements(const QWidget* window, std::span<const Placement> placemen
       }
     }
   }
+}
+
+BoxAnswerer::BoxAnswerer(std::deque<const char*> buttons, std::function<void(QMessageBox*)> look)
+    : buttons_(std::move(buttons)), look_(std::move(look)) {
+  timer_.setInterval(5);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+  timer_.start();
+}
+
+void BoxAnswerer::AnswerOpenBox() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (!box || !box->isVisible() || buttons_.empty()) return;
+  Seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+  if (look_) look_(box);
+  const QString wanted = QString::fromUtf8(buttons_.front());
+  buttons_.pop_front();
+  for (QAbstractButton* button : box->buttons())
+    if (button->text() == wanted) return button->click();
+  ADD_FAILURE() << "no button " << qPrintable(wanted) << " in " << qPrintable(box->text());
+  box->reject();
+}
+
+bool OnScreen(QWidget& window, std::initializer_list<const char*> names) {
+  QPaintDevice* store = window.backingStore() ? window.backingStore()->paintDevice() : nullptr;
+  if (!store || store->devType() != QInternal::Image) return false;
+  const QImage screen = static_cast<const QImage*>(store)->convertToFormat(QImage::Format_RGB32);
+  const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  if (screen.size() != drawn.size()) return false;
+  const qreal ratio = drawn.devicePixelRatio();
+  for (const char* name : names) {
+    const QWidget* part = Find(&window, name);
+    if (!part) return false;
+    const QRect rect(part->mapTo(&window, QPoint(0, 0)) * ratio, part->size() * ratio);
+    if (screen.copy(rect) != drawn.copy(rect)) return false;
+  }
+  return true;
 }

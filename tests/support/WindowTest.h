@@ -8,11 +8,17 @@
 #include <QDialog>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <vector>
+
+class QMessageBox;
 
 // A child of window by its control name; a missing one fails the test.
 template <typename T = QWidget>
@@ -47,6 +53,41 @@ std::vector<QString> TabWalk(int presses);
 // that a failing check cannot hang the test.
 void InsideModal(QDialog& dialog, const std::function<void()>& open,
                  const std::function<void()>& inside);
+
+// Calls a function every few milliseconds while a handler runs: its pauses
+// keep the event loop turning, so the probe sees what the learner sees.
+class Probe {
+ public:
+  explicit Probe(std::function<void()> look) {
+    QObject::connect(&timer_, &QTimer::timeout, std::move(look));
+    timer_.start(25);
+  }
+
+ private:
+  QTimer timer_;
+};
+
+// Clicks, in every message box that comes up while it lives, the next button
+// of a script, and writes down what each box said ("Fehler: text"). look, when
+// given, runs while each box waits for its answer.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(std::deque<const char*> buttons,
+                       std::function<void(QMessageBox*)> look = nullptr);
+  QStringList Seen;
+
+ private:
+  void AnswerOpenBox();
+  std::deque<const char*> buttons_;
+  std::function<void(QMessageBox*)> look_;
+  QTimer timer_;
+};
+
+// Whether the screen shows these controls of window as they would be drawn
+// now. The screen is the window's backing store: what was last painted and
+// flushed. It is read straight from the store: the offscreen platform's
+// grabWindow() cuts a scaled window down to its size in logical pixels.
+bool OnScreen(QWidget& window, std::initializer_list<const char*> names);
 
 // A control's place in the client area as the layout gives it.
 struct Placement {

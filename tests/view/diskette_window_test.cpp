@@ -31,33 +31,6 @@
 
 namespace {
 
-// Clicks, in every message box that comes up, the next button of a script,
-// and writes down what each box said.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(std::deque<const char*> buttons) : buttons_(std::move(buttons)) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { AnswerOpenBox(); });
-    timer_.start();
-  }
-  QStringList Seen;
-
- private:
-  void AnswerOpenBox() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || buttons_.empty()) return;
-    Seen << box->windowTitle() + QStringLiteral(": ") + box->text();
-    const QString wanted = QString::fromUtf8(buttons_.front());
-    buttons_.pop_front();
-    for (QAbstractButton* button : box->buttons())
-      if (button->text() == wanted) return button->click();
-    ADD_FAILURE() << "no button " << qPrintable(wanted) << " in " << qPrintable(box->text());
-    box->reject();
-  }
-  std::deque<const char*> buttons_;
-  QTimer timer_;
-};
-
 class DisketteWindowTest : public testing::Test {
  protected:
   void SetUp() override {

@@ -5,22 +5,22 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBackingStore>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
 #include "app/Program.h"
 #include "tests/support/Typing.h"
+#include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GridWidget.h"
 
 namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 class InputTest : public testing::Test {
  protected:
@@ -31,57 +31,26 @@ class InputTest : public testing::Test {
 
   template <typename T = QWidget>
   T* Find(const char* name) {
-    T* widget = program.window1.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return ::Find<T>(&program.window1, name);
   }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
   bool Busy() { return program.window1.Binder().Busy(); }
 
-  // Pastes text with Ctrl+V into a widget that has the focus and returns the
-  // message boxes it brought up, each answered with its first button.
-  QStringList Paste(QWidget* widget, const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    return BoxesDuring([&] { QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier); });
-  }
-
-  // Runs act and lists "title: text" of every message box that comes up while
-  // it runs or right after; look runs while each box is open.
-  QStringList BoxesDuring(const std::function<void()>& act,
-                          const std::function<void(QMessageBox*)>& look = nullptr) {
-    QStringList seen;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || !box->isVisible()) return;
-      seen << box->windowTitle() + QStringLiteral(": ") + box->text();
-      if (look) look(box);
-      box->buttons().constLast()->click();  // "OK", or "&Nein" in a question
-    });
-    watch.start(5);
+  // Runs act and returns "title: text" of the boxes that came up while it ran
+  // or right after, each answered with OK.
+  static QStringList Boxes(const std::function<void()>& act) {
+    BoxAnswerer answers({"OK", "OK"});
     act();
-    QTest::qWait(30);
-    return seen;
+    QTest::qWait(30);  // a notice comes up once the field has taken the text
+    return answers.Seen;
   }
-
-  // Whether the screen shows the widget as it would be drawn now: its part of
-  // the window's backing store equals a fresh picture of it.
-  bool OnScreen(const char* name) {
-    QWidget& window = program.window1;
-    QPaintDevice* store = window.backingStore() ? window.backingStore()->paintDevice() : nullptr;
-    if (!store || store->devType() != QInternal::Image) return false;
-    const QImage screen = static_cast<const QImage*>(store)->convertToFormat(QImage::Format_RGB32);
-    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const qreal ratio = drawn.devicePixelRatio();
-    const QWidget* part = Find(name);
-    const QRect rect(part->mapTo(&window, QPoint(0, 0)) * ratio, part->size() * ratio);
-    return screen.size() == drawn.size() && screen.copy(rect) == drawn.copy(rect);
+  // Pastes text with Ctrl+V into a widget that has the focus.
+  static QStringList Paste(QWidget* widget, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    return Boxes([&] { QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier); });
   }
 
   Program program;
 };
-
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 TEST_F(InputTest, PastedTextIsMendedIntoOneLineOfWindows1252) {
   struct Case {
@@ -123,15 +92,13 @@ TEST_F(InputTest, PasteOfNothingTheFieldCanHoldLeavesTheSelectionAsItWas) {
   edit1->setFocus();
   TypeText(edit1, QStringLiteral("HALLO"));
   edit1->selectAll();
-  const QStringList boxes = Paste(edit1, Utf8("\xF0\x9F\x98\x80"));
-  EXPECT_EQ(boxes.size(), 1);
+  EXPECT_EQ(Paste(edit1, Utf8("\xF0\x9F\x98\x80")).size(), 1);
   EXPECT_EQ(edit1->text(), QStringLiteral("HALLO"));
   EXPECT_EQ(edit1->selectedText(), QStringLiteral("HALLO"));
   EXPECT_EQ(program.form1.Edit1.Text(), "HALLO");
   // A typed character the code page lacks is refused the same way.
   edit1->setCursorPosition(5);
-  const QStringList typed = BoxesDuring([&] { TypeText(edit1, Utf8("Ω")); });
-  EXPECT_EQ(typed.size(), 1);
+  EXPECT_EQ(Boxes([&] { TypeText(edit1, Utf8("Ω")); }).size(), 1);
   EXPECT_EQ(edit1->text(), QStringLiteral("HALLO"));
 }
 
@@ -150,72 +117,68 @@ TEST_F(InputTest, OverlongPasteInsertsWhatFitsAndSaysHowMuchWasLeftOut) {
   EXPECT_TRUE(edit3->text().startsWith(QStringLiteral("Ax")));
   EXPECT_TRUE(edit3->text().endsWith(QStringLiteral("xB")));
   // A key typed into the full field is refused without a word, as in any editor.
-  EXPECT_TRUE(BoxesDuring([&] { TypeText(edit3, QStringLiteral("y")); }).isEmpty());
+  EXPECT_TRUE(Boxes([&] { TypeText(edit3, QStringLiteral("y")); }).isEmpty());
   EXPECT_EQ(edit3->text().size(), 65535);
 }
 
 TEST_F(InputTest, TableCellsTakeOneLineAndDeleteEmptiesARowOneCell) {
   auto* grid = Find<GridWidget>("StringGrid1");
-  const StringGrid& cells = program.form1.StringGrid1;
+  const auto cell = [grid](int col) { return grid->Model().Cell(col, 1); };
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 1).center());
-  ASSERT_EQ(cells.Current(), (GridCoord{3, 1}));
+  ASSERT_EQ(grid->Model().Current(), (GridCoord{3, 1}));
   ASSERT_EQ(grid->Editor(), nullptr);
 
   QTest::keyClick(grid, Qt::Key_Delete);
-  EXPECT_EQ(cells.Cell(3, 1), "");
+  EXPECT_EQ(cell(3), "");
   ASSERT_NE(grid->Editor(), nullptr);
   TypeText(grid->Editor(), QStringLiteral("Q"));
-  EXPECT_EQ(cells.Cell(3, 1), "Q");
+  EXPECT_EQ(cell(3), "Q");
 
-  QTest::keyClick(grid->Editor(), Qt::Key_Right);  // leaves the editor for the next cell
-  QTest::keyClick(grid, Qt::Key_Escape);
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(4, 1).center());
+  QTest::keyClick(grid->Editor(), Qt::Key_Return);  // closes the editor and stays in the cell
+  ASSERT_EQ(grid->Model().Current(), (GridCoord{3, 1}));
+  QTest::keyClick(grid, Qt::Key_Right);
+  ASSERT_EQ(grid->Model().Current(), (GridCoord{4, 1}));
   ASSERT_EQ(grid->Editor(), nullptr);
   QTest::keyClick(grid, Qt::Key_Backspace);
-  EXPECT_EQ(cells.Cell(4, 1), "");
+  EXPECT_EQ(cell(4), "");
   ASSERT_NE(grid->Editor(), nullptr);
 
-  const QStringList boxes = Paste(grid->Editor(), QStringLiteral("X\nY"));
-  EXPECT_TRUE(boxes.isEmpty());
-  EXPECT_EQ(cells.Cell(4, 1), "X Y");
+  EXPECT_TRUE(Paste(grid->Editor(), QStringLiteral("X\nY")).isEmpty());
+  EXPECT_EQ(cell(4), "X Y");
 
   // A key the cells cannot hold, typed at a cell, is named and changes nothing.
   QTest::keyClick(grid->Editor(), Qt::Key_Return);
-  const QStringList typed = BoxesDuring([&] { TypeText(grid, Utf8("Ω")); });
-  EXPECT_EQ(typed.size(), 1);
-  EXPECT_EQ(cells.Cell(4, 1), "X Y");
+  EXPECT_EQ(Boxes([&] { TypeText(grid, Utf8("Ω")); }).size(), 1);
+  EXPECT_EQ(cell(4), "X Y");
 }
 
 TEST_F(InputTest, QuestionsAndAnalysisWindowsComeUpOverTheChangedField) {
   auto* edit3 = Find<QLineEdit>("Edit3");
   edit3->setFocus();
   TypeText(edit3, QStringLiteral("kleinbuchstaben"));
-  QString shownDuringQuestion;
+  QString shown;
   bool onScreen = false;
-  const QStringList boxes = BoxesDuring([&] { Click("BitBtn5"); },  // "Geheimtext speichern ..."
-                                        [&](QMessageBox*) {
-                                          shownDuringQuestion = edit3->text();
-                                          onScreen = OnScreen("Edit3");
-                                        });
-  ASSERT_EQ(boxes.size(), 1);  // the question, answered "Nein"
-  EXPECT_EQ(shownDuringQuestion, QStringLiteral("KLEINBUCHSTABEN"));
+  const auto look = [&] {
+    shown = edit3->text();
+    onScreen = OnScreen(program.window1, {"Edit3"});
+  };
+  {
+    BoxAnswerer answers({"&Nein"}, [&](QMessageBox*) { look(); });
+    ::Click(&program.window1, "BitBtn5");  // "Geheimtext speichern ..."
+    EXPECT_EQ(answers.Seen.size(), 1);
+  }
+  EXPECT_EQ(shown, QStringLiteral("KLEINBUCHSTABEN"));
   EXPECT_TRUE(onScreen);
 
-  Click("BitBtn16");  // "Klartext löschen"
-  edit3->setFocus();
+  edit3->clear();
   TypeText(edit3, QStringLiteral("hallo"));
-  QString shownDuringAnalysis;
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal->objectName() != QStringLiteral("Form2")) return;
-    shownDuringAnalysis = edit3->text();
-    onScreen = OnScreen("Edit3");
-    QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
-  });
-  watch.start(5);
-  Click("BitBtn10");  // "Kryptoanalyse Einzelzeichen"
-  EXPECT_EQ(shownDuringAnalysis, QStringLiteral("HALLO"));
+  onScreen = false;
+  // The offscreen platform hands the activation back to no window when a box
+  // closes; a window manager would give it back to the main window.
+  program.window1.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window1));
+  InsideModal(program.window2, [&] { ::Click(&program.window1, "BitBtn10"); }, look);
+  EXPECT_EQ(shown, QStringLiteral("HALLO"));
   EXPECT_TRUE(onScreen);
 }
 
@@ -224,21 +187,19 @@ TEST_F(InputTest, EscapeStopsAnAnimatedRunWhereTheLearnerCanGoOnStepByStep) {
   edit1->setFocus();
   TypeText(edit1, QStringLiteral("HALLO"));
   bool pressed = false;
-  QTimer probe;
-  QObject::connect(&probe, &QTimer::timeout, [&] {
-    if (!Busy() || pressed || Find<QLineEdit>("Edit3")->text().size() < 2) return;
+  Probe probe([&] {
+    if (!Busy() || pressed || TextOf(&program.window1, "Edit3").size() < 2) return;
     pressed = true;
     QTest::keyClick(program.window1.windowHandle(), Qt::Key_Escape);
   });
-  probe.start(25);
-  Click("BitBtn2");  // "schrittweise verschlüsseln"
+  ::Click(&program.window1, "BitBtn2");  // "schrittweise verschlüsseln"
   ASSERT_TRUE(pressed);
   EXPECT_FALSE(Busy());
-  EXPECT_EQ(Find<QLineEdit>("Edit3")->text(), QStringLiteral("YR"));
+  EXPECT_EQ(TextOf(&program.window1, "Edit3"), QStringLiteral("YR"));
   EXPECT_TRUE(Find("BitBtn1")->isEnabled());
   EXPECT_TRUE(Find("BitBtn2")->isEnabled());
-  Click("BitBtn1");  // "ein Zeichen verschlüsseln" goes on with the third character
-  EXPECT_EQ(Find<QLineEdit>("Edit3")->text(), QStringLiteral("YR1"));
+  ::Click(&program.window1, "BitBtn1");  // "ein Zeichen verschlüsseln" goes on with the third
+  EXPECT_EQ(TextOf(&program.window1, "Edit3"), QStringLiteral("YR1"));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QExposeEvent>
 #include <QLineEdit>
@@ -25,19 +24,6 @@
 #include "toolkit/view/QtText.h"
 
 namespace {
-
-// Calls a function every few milliseconds while a handler runs: its pauses
-// keep the event loop turning, so the probe sees what the learner sees.
-class Probe {
- public:
-  explicit Probe(std::function<void()> look) {
-    QObject::connect(&timer_, &QTimer::timeout, std::move(look));
-    timer_.start(25);
-  }
-
- private:
-  QTimer timer_;
-};
 
 // Calls a function whenever an object receives an event of one type.
 class EventWatch : public QObject {
@@ -80,24 +66,8 @@ class MainWindowSteps : public testing::Test {
   QString Text(const char* name) { return TextOf(&program.window1, name); }
   bool Busy() { return program.window1.Binder().Busy(); }
 
-  // Whether the screen shows these widgets as they would be drawn now. The
-  // screen is the window's backing store: what was last painted and flushed.
-  // It is read straight from the store: the offscreen platform's grabWindow()
-  // cuts a scaled window down to its size in logical pixels.
   bool OnScreen(std::initializer_list<const char*> names) {
-    QWidget& window = program.window1;
-    QPaintDevice* store = window.backingStore() ? window.backingStore()->paintDevice() : nullptr;
-    if (!store || store->devType() != QInternal::Image) return false;
-    const QImage screen = static_cast<const QImage*>(store)->convertToFormat(QImage::Format_RGB32);
-    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (screen.size() != drawn.size()) return false;
-    const qreal ratio = drawn.devicePixelRatio();
-    for (const char* name : names) {
-      const QWidget* part = Find(name);
-      const QRect rect(part->mapTo(&window, QPoint(0, 0)) * ratio, part->size() * ratio);
-      if (screen.copy(rect) != drawn.copy(rect)) return false;
-    }
-    return true;
+    return ::OnScreen(program.window1, names);
   }
 
   // The left edge of character n (1-based) of a field, in window coordinates.

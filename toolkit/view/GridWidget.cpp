@@ -514,10 +514,12 @@ void GridWidget::OpenEditor(const QString* replaceWith) {
 
 void GridWidget::CloseEditor() {
   if (!editor_ || !editor_->isVisible()) return;
-  const bool hadFocus = editor_->hasFocus();
+  // The grid takes the focus before the editor goes: a focused widget that
+  // hides passes the focus on as Tab does, and Tab walks the cells, so Enter
+  // would move the current cell on.
+  if (editor_->hasFocus()) setFocus(Qt::OtherFocusReason);
   editor_->hide();
   editing_ = {-1, -1};
-  if (hadFocus) setFocus(Qt::OtherFocusReason);
   viewport()->update();
 }
 
