@@ -125,6 +125,22 @@ std::string FrequencyChart::ProfileCaption() const {
   return "Deutsch, verschoben um " + std::to_string(State.Shift);
 }
 
+std::string FrequencyChart::ColumnTip(int column, char decimalSeparator) const {
+  const auto percent = [decimalSeparator](double value) {
+    return FormatFixed(value, 0, 3, decimalSeparator) + " %";
+  };
+  // A blank would be read as nothing at all.
+  const auto name = [](const std::string& character) {
+    return character == " " ? std::string("Leerzeichen") : character;
+  };
+  if (column == Size()) return W("??? (nicht im Alphabet): ") + percent(CatchAll());
+  if (column < 0 || column > Size()) return {};
+  const int plain = PlainColumnAt(column, State.Shift);
+  return "Geheim-Zeichen " + name(Character(column)) + ": " + percent(Observed(column)) +
+         W(" · Klar-Zeichen ") + name(Character(plain)) + " (verschoben um " +
+         std::to_string(State.Shift) + "): " + percent(Reference(plain));
+}
+
 void FrequencyChart::UpdateHighest() {
   highest_ = catchAll_;
   for (int c = 0; c < Size(); ++c)

@@ -99,6 +99,10 @@ class FrequencyChart {
   std::string ShiftLine(char decimalSeparator) const;
   // The legend of the profile: "Deutsch, verschoben um 7"; Windows-1252.
   std::string ProfileCaption() const;
+  // What a column holds at State.Shift, for a tooltip: "Geheim-Zeichen H:
+  // 17,250 % · Klar-Zeichen E (verschoben um 3): 17,400 %". Column Size()
+  // is the rest: "??? (nicht im Alphabet): 1,250 %". Windows-1252.
+  std::string ColumnTip(int column, char decimalSeparator) const;
 
   // Bumped by Rebuild and SetTolerance, not by sliding: a view keeps what it
   // drew of bars, band and axis while this stays.

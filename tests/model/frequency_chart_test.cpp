@@ -212,6 +212,10 @@ TEST_F(Chart, LineAndLegendFollowTheSlide) {
   EXPECT_EQ(chart.ShiftLine('.'),
             W("Verschiebung 17 · Summe der Fehler-Quadrate 8805.60 · Platz 2 von 26"));
   EXPECT_EQ(chart.ProfileCaption(), "Deutsch, verschoben um 17");
+  // A column's tooltip names what stands there under the shift.
+  EXPECT_EQ(chart.ColumnTip(ColumnOf('E'), ','),
+            W("Geheim-Zeichen E: 100,000 % · Klar-Zeichen N (verschoben um 17): 9,780 %"));
+  EXPECT_EQ(chart.ColumnTip(26, ','), "??? (nicht im Alphabet): 0,000 %");
   // "·" is one Windows-1252 byte.
   EXPECT_NE(chart.ShiftLine(',').find('\xB7'), std::string::npos);
 
@@ -219,6 +223,12 @@ TEST_F(Chart, LineAndLegendFollowTheSlide) {
   Analyse("ZYXWVUTSRQPONMLKJIHGFEDCBA", 26);
   chart.State.SlideTo(25);
   EXPECT_NE(chart.ShiftLine(',').find(W("· Platz 26 von 26")), std::string::npos);
+
+  // The blank is named, not left invisible.
+  Analyse("E E", 27);
+  chart.State.SlideTo(1);
+  EXPECT_EQ(chart.ColumnTip(ColumnOf('A'), '.'),
+            W("Geheim-Zeichen A: 0.000 % · Klar-Zeichen Leerzeichen (verschoben um 1): 0.000 %"));
 
   FrequencyChart empty;
   EXPECT_EQ(empty.ShiftLine(','), "");
