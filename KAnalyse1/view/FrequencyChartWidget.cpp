@@ -10,8 +10,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <algorithm>
@@ -214,8 +212,9 @@ FrequencyChartWidget::Geometry FrequencyChartWidget::Layout(QRect area) const {
   for (int c = 0; c < n; ++c)
     tallestBar = std::max({tallestBar, chart_.Observed(c), chart_.Reference(c)});
   const double room = static_cast<double>(height) / std::max(height - line - 2, 1);
+  // Ten steps at most, however tall: more lines would only crowd the bars.
   g.axis = MakePercentAxis(std::max(chart_.Highest(), tallestBar * room),
-                           std::max(1, height / (line + 6)));
+                           std::clamp(height / (line + 6), 1, 10));
   int axisWidth = 0;
   for (const double tick : g.axis.Ticks)
     axisWidth =
@@ -453,12 +452,22 @@ void FrequencyChartWidget::paintEvent(QPaintEvent*) {
   p.drawPixmap(contentsRect().topLeft(), static_);
   PaintProfile(p, g);
   PaintLegend(p, g);
-  if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = g.plot.toAlignedRect().adjusted(-3, -3, 3, 3);
-    focus.backgroundColor = palette().color(QPalette::Base);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+  if (hasFocus()) PaintFocus(p);
+}
+
+void FrequencyChartWidget::PaintFocus(QPainter& p) const {
+  // A dotted frame just inside the border, whatever the style draws for a
+  // focused widget (some styles draw nothing after a click): the learner
+  // sees that Left and Right now go to the chart.
+  const QRect r = contentsRect().adjusted(1, 1, -2, -2);
+  const QColor ink = palette().color(QPalette::WindowText);
+  for (int x = r.left(); x <= r.right(); x += 2) {
+    p.fillRect(QRect(x, r.top(), 1, 1), ink);
+    p.fillRect(QRect(x, r.bottom(), 1, 1), ink);
+  }
+  for (int y = r.top(); y <= r.bottom(); y += 2) {
+    p.fillRect(QRect(r.left(), y, 1, 1), ink);
+    p.fillRect(QRect(r.right(), y, 1, 1), ink);
   }
 }
 
@@ -536,13 +545,13 @@ void FrequencyChartWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FrequencyChartWidget::focusInEvent(QFocusEvent* event) {
-  update(Current().plot.toAlignedRect().adjusted(-4, -4, 4, 4));
+  update();
   QFrame::focusInEvent(event);
 }
 
 void FrequencyChartWidget::focusOutEvent(QFocusEvent* event) {
   dragging_ = false;
-  update(Current().plot.toAlignedRect().adjusted(-4, -4, 4, 4));
+  update();
   QFrame::focusOutEvent(event);
 }
 

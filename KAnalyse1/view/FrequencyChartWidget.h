@@ -99,6 +99,7 @@ class FrequencyChartWidget : public QFrame {
   void PaintStatic(QPainter& p, const Geometry& g) const;
   void PaintProfile(QPainter& p, const Geometry& g) const;
   void PaintLegend(QPainter& p, const Geometry& g) const;
+  void PaintFocus(QPainter& p) const;
   void PaintCharacterLabel(QPainter& p, const QString& text, int centre, int top) const;
 
   // A slide by the learner: moves the chart, repaints, tells the listeners.

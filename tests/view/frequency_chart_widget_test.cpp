@@ -134,9 +134,17 @@ constexpr int kM = 12;
 TEST_F(ChartWidget, KeysSlideAndWrapOnceAClickHasGivenTheFocus) {
   FrequencyChartWidget& w = Show();
   ASSERT_EQ(chart.State.Shift, kKey) << "the chart opens at the recommended shift";
+  // The focus shows as a dotted frame just inside the border.
+  auto framed = [&w] {
+    const QImage image = w.grab().toImage();
+    const QPoint corner = (w.contentsRect().topLeft() + QPoint(1, 1)) * image.devicePixelRatio();
+    return image.pixelColor(corner) == w.palette().color(QPalette::WindowText);
+  };
   EXPECT_FALSE(w.hasFocus());
+  EXPECT_FALSE(framed());
   QTest::mouseClick(&w, Qt::LeftButton, {}, w.PlotRect().center());
   EXPECT_TRUE(w.hasFocus()) << "a click gives the chart the focus for the keys";
+  EXPECT_TRUE(framed());
   EXPECT_EQ(chart.State.Shift, kKey) << "a click without a drag slides nothing";
 
   struct Step {
