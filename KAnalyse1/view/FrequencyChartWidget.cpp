@@ -51,11 +51,6 @@ QRectF SnappedRect(double left, double top, double right, double bottom, qreal d
   return QRectF(l, t, Snap(right, dpr) - l, Snap(bottom, dpr) - t);
 }
 
-// The characters as the chart labels them; the blank is drawn as a symbol.
-QString LabelText(const std::string& character) {
-  return ToQString(character);
-}
-
 }  // namespace
 
 // The chart for a screen reader: a chart whose value is the shift, which an
@@ -107,7 +102,6 @@ FrequencyChartWidget::FrequencyChartWidget(FrequencyChart& chart, char decimalSe
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setCursor(Qt::OpenHandCursor);
-  setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(U("Häufigkeitsdiagramm"));
 
   copy_ = new QAction(U("Diagramm kopieren"), this);
@@ -240,7 +234,7 @@ FrequencyChartWidget::Geometry FrequencyChartWidget::Layout(QRect area) const {
 
   int widest = 0;
   for (int c = 0; c < n; ++c)
-    widest = std::max(widest, fm.horizontalAdvance(LabelText(chart_.Character(c))));
+    widest = std::max(widest, fm.horizontalAdvance(ToQString(chart_.Character(c))));
   g.labelRows = widest + 3 <= g.column ? 1 : 2;
 
   const int bottom = std::max(lowest - g.labelRows * line, top + 1);
@@ -326,7 +320,7 @@ void FrequencyChartWidget::PaintStatic(QPainter& p, const Geometry& g) const {
     // A character of the second row hangs from its tick by a thin line that
     // runs between its neighbours in the first row.
     if (row == 1) p.fillRect(QRectF(centre, bottom + 1 + kTick, 1, line - 1), kLeaderLine);
-    PaintCharacterLabel(p, LabelText(chart_.Character(c)), centre, g.labelTop + row * line);
+    PaintCharacterLabel(p, ToQString(chart_.Character(c)), centre, g.labelTop + row * line);
   }
   p.setPen(kRestGrey.darker(130));
   p.drawText(QRectF(g.restLeft - 8, g.labelTop, g.restWidth + 16, line),
@@ -401,8 +395,11 @@ void FrequencyChartWidget::PaintLegend(QPainter& p, const Geometry& g) const {
   p.setFont(font());
   p.fillRect(g.legend, pal.color(QPalette::Base));
   p.setPen(pal.color(QPalette::WindowText));
-  p.drawText(g.legend, Qt::AlignLeft | Qt::AlignVCenter, U(kAxisTitle));
-  if (chart_.Size() == 0) return;
+  const QString title = U(kAxisTitle);
+  if (chart_.Size() == 0) {
+    p.drawText(g.legend, Qt::AlignLeft | Qt::AlignVCenter, title);
+    return;
+  }
 
   const QString cipher = U(kCipherCaption);
   const QString profile = ToQString(chart_.ProfileCaption());
@@ -413,6 +410,9 @@ void FrequencyChartWidget::PaintLegend(QPainter& p, const Geometry& g) const {
                     fm.horizontalAdvance(profile) + kLegendSpace + entry +
                     fm.horizontalAdvance(band);
   int x = g.legend.right() + 1 - total;
+  // The axis' title gives way where a narrow chart needs the line for the legend.
+  if (x >= g.legend.left() + fm.horizontalAdvance(title) + kLegendSpace)
+    p.drawText(g.legend, Qt::AlignLeft | Qt::AlignVCenter, title);
   const int swatchTop = g.legend.top() + (g.legend.height() - kSwatch) / 2;
   auto text = [&](const QString& caption) {
     p.setPen(pal.color(QPalette::WindowText));
@@ -493,7 +493,8 @@ void FrequencyChartWidget::changeEvent(QEvent* event) {
 }
 
 void FrequencyChartWidget::keyPressEvent(QKeyEvent* event) {
-  if (chart_.Size() > 0 && event->modifiers() == Qt::NoModifier) {
+  // The arrows of the number pad count as well.
+  if (chart_.Size() > 0 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     switch (event->key()) {
       case Qt::Key_Left:
         LearnerSlideTo(chart_.State.Shift - 1);
@@ -550,7 +551,10 @@ void FrequencyChartWidget::focusInEvent(QFocusEvent* event) {
 }
 
 void FrequencyChartWidget::focusOutEvent(QFocusEvent* event) {
-  dragging_ = false;
+  if (dragging_) {
+    dragging_ = false;
+    setCursor(Qt::OpenHandCursor);
+  }
   update();
   QFrame::focusOutEvent(event);
 }
