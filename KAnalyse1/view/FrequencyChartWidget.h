@@ -5,7 +5,7 @@
 // outlined bars, moved along the alphabet by the chart's shift. The learner
 // slides that profile by dragging it, with Left, Right and Home, or through
 // an assistive tool (the chart is a value from 0 to N - 1); the context menu
-// and Ctrl+C copy the picture.
+// and Ctrl+C copy the picture; a tooltip gives the numbers of a column.
 //
 // It draws a FrequencyChart and writes the learner's slides into its State; it
 // computes no number and knows nothing of the window around it. Whoever
