@@ -47,7 +47,7 @@ struct ToleranceBand {
 struct PercentAxis {
   double Top = 0.0;
   double Step = 0.0;
-  int Decimals = 0;           // 1 when the step has a fraction (2.5), else 0
+  int Decimals = 0;           // as many as the step needs: 0 for 5, 1 for 2.5, 2 for 0.25
   std::vector<double> Ticks;  // 0, Step, 2 Step, ..., Top
 
   // The tick's text, "%.<Decimals>f" with the separator given: "7,5".
