@@ -141,8 +141,7 @@ ShiftRanking RankShifts(const FrequencyAnalysis& analysis, const CipherCore& cor
   for (int s = 0; s < inUse; ++s) {
     double sum = 0.0;
     for (int a = 1; a <= inUse; ++a) {
-      int p = a + s;
-      if (p > inUse) p -= inUse;
+      const int p = ShiftedPosition(a, s, inUse);
       const double difference = table[a].ExpectedPercent - table[p].ObservedPercent;
       sum += difference * difference;
     }

@@ -82,6 +82,17 @@ void CountCharacters(FrequencyAnalysis& analysis, const CipherCore& core);
 // into this character.
 void MatchTolerance(FrequencyAnalysis& analysis, const CipherCore& core);
 
+// The position (1-based) of the character that shift s turns the character at
+// position a into, counted cyclically within the alphabet in use: a + s, less
+// alphabetSize once it runs past the end. RankShifts pairs the reference
+// frequency of a with the observed frequency at this position, and the chart
+// draws the German profile there. Needs 1 <= a <= alphabetSize and
+// 0 <= s < alphabetSize.
+inline int ShiftedPosition(int a, int s, int alphabetSize) {
+  const int p = a + s;
+  return p > alphabetSize ? p - alphabetSize : p;
+}
+
 // Ranks every shift of the alphabet in use by the sum, over the characters in
 // use, of the squared difference between a character's reference frequency and
 // the observed frequency of the character the shift turns it into. Numbers with
