@@ -151,7 +151,9 @@ std::vector<ControlSpec> Controls(TForm1& f) {
        .Caption = "schrittweise verschlüsseln", .Icon = Glyph::EncryptStepwise, .GlyphSpacing = 4,
        .Model = &f.BitBtn2, .OnClick = [&f] { f.BitBtn2Click(); },
        .Description = "verschlüsselt den Klartext Zeichen für Zeichen, mit einer kurzen Pause nach "
-                      "jedem"},
+                      "jedem; die Esc-Taste hält an",
+       .ToolTip = "Verschlüsselt Zeichen für Zeichen. Esc hält an; danach geht es Schritt für "
+                  "Schritt weiter."},
       {.Name = "BitBtn3", .Place = {656, 256, 121, 25}, .Tab = 7, .Caption = "alles verschlüsseln",
        .Icon = Glyph::EncryptAll, .GlyphSpacing = 4, .Model = &f.BitBtn3,
        .OnClick = [&f] { f.BitBtn3Click(); },
@@ -189,7 +191,9 @@ std::vector<ControlSpec> Controls(TForm1& f) {
        .Caption = "schrittweise alle Zeichen entschlüsseln", .Icon = Glyph::DecryptStepwise,
        .Model = &f.BitBtn8, .OnClick = [&f] { f.BitBtn8Click(); },
        .Description = "entschlüsselt den Geheimtext Zeichen für Zeichen, mit einer kurzen Pause "
-                      "nach jedem"},
+                      "nach jedem; die Esc-Taste hält an",
+       .ToolTip = "Entschlüsselt Zeichen für Zeichen. Esc hält an; danach geht es Schritt für "
+                  "Schritt weiter."},
       {.Name = "BitBtn9", .Place = {576, 356, 193, 25}, .Tab = 16,
        .Caption = "sofort alle Zeichen entschlüsseln", .Icon = Glyph::DecryptAll,
        .Model = &f.BitBtn9, .OnClick = [&f] { f.BitBtn9Click(); },
