@@ -212,6 +212,20 @@ void DrawBars(const Canvas& c, bool pairs) {
   }
 }
 
+void DrawChart(const Canvas& c) {
+  // The frequency chart in small: blue bars on an axis, and over them the
+  // German profile as the chart draws it, outlined bars in vermilion.
+  const Tone profile{QColor(0xD5, 0x5E, 0x00, 0x40), QColor(0xD5, 0x5E, 0x00), QColor()};
+  c.Fill(0, 0, 0, 15, kInk);
+  c.Fill(0, 15, 15, 15, kInk);
+  c.Fill(3, 9, 4, 14, kBlue.fill);
+  c.Fill(7, 4, 8, 14, kBlue.fill);
+  c.Fill(11, 11, 12, 14, kBlue.fill);
+  c.Box(2, 6, 5, 14, profile);
+  c.Box(6, 2, 9, 14, profile);
+  c.Box(10, 8, 13, 14, profile);
+}
+
 void DrawBruteForce(const Canvas& c) {
   // A sledgehammer at 45 degrees, head up and to the right. Its slanted edges
   // are drawn without smoothing at ratio 1, where a blurred edge would be half
@@ -294,6 +308,9 @@ QImage Picture(Glyph glyph, int ratio) {
       break;
     case Glyph::Close:
       DrawClose(c);
+      break;
+    case Glyph::Chart:
+      DrawChart(c);
       break;
     case Glyph::SortDown:
       break;
