@@ -134,12 +134,19 @@ AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
   // handler, as after the spinner's own click.
   connect(chart, &FrequencyChartWidget::ShiftChanged, this,
           [this, &form] { Binder().Run([&form] { form.Chart1Slide(); }); });
-  Binder().AddSync([&form, chart, table] {
+  Binder().AddSync([this, &form, chart, table] {
     chart->Sync();
     const bool shown = form.ChartShown();
     if (chart->isHidden() != shown) return;
+    // The focus stays in the rectangle: a new showing that puts the table back
+    // in place of the focused chart gives the keys to the table, not to
+    // whatever control follows the chart.
+    QWidget* leaving = shown ? table : chart;
+    QWidget* focus = focusWidget();
+    const bool focused = focus && (focus == leaving || leaving->isAncestorOf(focus));
     table->setVisible(!shown);
     chart->setVisible(shown);
+    if (focused) (shown ? static_cast<QWidget*>(chart) : table)->setFocus(Qt::OtherFocusReason);
   });
   Sync();
 }

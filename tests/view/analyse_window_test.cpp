@@ -414,8 +414,11 @@ TEST_F(AnalyseWindowTest, DiagrammPutsTheChartInTheTablesPlaceAndEveryShowingSta
               (std::vector<QString>{QStringLiteral("SpeedButton1"), QStringLiteral("Chart1"),
                                     QStringLiteral("UpDown2"), QStringLiteral("Edit7"),
                                     QStringLiteral("BitBtn4")}));
+    QTest::mouseClick(Find(dialog, "Chart1"), Qt::LeftButton);
     QTest::keyClick(Find(dialog, "Chart1"), Qt::Key_Right);
-    Click(dialog, "BitBtn1");
+    ASSERT_EQ(Focused(), QStringLiteral("Chart1"));
+    // Closed with the chart in the focus, as the close box leaves it.
+    Find<QAbstractButton>(dialog, "BitBtn1")->click();
   });
 
   // Closed with the chart shown and slid: the next showing starts with the
@@ -424,6 +427,8 @@ TEST_F(AnalyseWindowTest, DiagrammPutsTheChartInTheTablesPlaceAndEveryShowingSta
   Open([&](QDialog* dialog) {
     EXPECT_FALSE(Find<QAbstractButton>(dialog, "SpeedButton1")->isChecked());
     EXPECT_TRUE(TableShown(dialog));
+    // The keys go to the table in the chart's place, not to the hidden chart.
+    EXPECT_EQ(Focused(), QStringLiteral("StringGrid1"));
     EXPECT_EQ(Text(dialog, "Edit2"), std::to_string(program.form2.Chart1.State.Shift));
     EXPECT_EQ(Find<UpDownWidget>(dialog, "UpDown2")->Position(), program.form2.Chart1.State.Shift);
     Click(dialog, "SpeedButton1");
