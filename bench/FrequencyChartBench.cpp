@@ -140,7 +140,8 @@ const bench::Registration kSlideStep{
 struct InWindow {
   InWindow() {
     program.Show();
-    if (!QTest::qWaitForWindowExposed(&program.window1)) std::fputs("main window not shown\n", stderr);
+    if (!QTest::qWaitForWindowExposed(&program.window1))
+      std::fputs("main window not shown\n", stderr);
     // What "Kryptoanalyse Einzelzeichen" hands over, without its modal loop.
     program.core.AnalysisText = LongText().core.AnalysisText;
     program.core.AlphabetSize = kFullAlphabet;

@@ -81,17 +81,17 @@ bool SaveAnalyses(Program& program, const QDir& folder) {
   Click(program.window1, "BitBtn3");  // "alles verschlüsseln"
   bool ok = SaveAnalysis(program, program.window2, "BitBtn10", folder,
                          "kryptoanalyse-einzelzeichen.png", nullptr);
+  // "Diagramm" pressed; the learner starts from shift 0 and slides the
+  // profile right until its peaks stand on the bars.
+  const auto slideTo7 = [&] {
+    Click(program.window2, "SpeedButton1");
+    auto* chart = program.window2.findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
+    QTest::mouseClick(chart, Qt::LeftButton);
+    QTest::keyClick(chart, Qt::Key_Home);
+    for (int i = 0; i < 7; ++i) QTest::keyClick(chart, Qt::Key_Right);
+  };
   ok = SaveAnalysis(program, program.window2, "BitBtn10", folder, "kryptoanalyse-diagramm.png",
-                    [&] {
-                      Click(program.window2, "SpeedButton1");  // "Diagramm"
-                      // The learner starts from shift 0 and slides the profile
-                      // right until its peaks stand on the bars.
-                      auto* chart =
-                          program.window2.findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
-                      QTest::mouseClick(chart, Qt::LeftButton);
-                      QTest::keyClick(chart, Qt::Key_Home);
-                      for (int i = 0; i < 7; ++i) QTest::keyClick(chart, Qt::Key_Right);
-                    }) &&
+                    slideTo7) &&
        ok;
   ok = SaveAnalysis(program, program.window3, "BitBtn12", folder, "brute-force.png", [&] {
          Click(program.window3, "BitBtn2");  // sort by "dt. Wörter"

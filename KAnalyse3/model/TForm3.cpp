@@ -47,7 +47,9 @@ void TForm3::BitBtn3Click() {  // sort by shift ("Verschiebung")
 
 void TForm3::FormResize() { Frame.SnapToMinimum(); }
 
-void TForm3::BitBtn4Click() { Frame.CloseTakingShift(SelectedShift()); }  // "Verschiebung übernehmen"
+void TForm3::BitBtn4Click() {  // "Verschiebung übernehmen"
+  Frame.CloseTakingShift(SelectedShift());
+}
 
 int TForm3::SelectedShift() const {
   // The grid's current cell starts in the header row, and stays there until
