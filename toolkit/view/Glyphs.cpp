@@ -213,17 +213,30 @@ void DrawBars(const Canvas& c, bool pairs) {
 }
 
 void DrawChart(const Canvas& c) {
-  // The frequency chart in small: blue bars on an axis, and over them the
-  // German profile as the chart draws it, outlined bars in vermilion.
-  const Tone profile{QColor(0xD5, 0x5E, 0x00, 0x40), QColor(0xD5, 0x5E, 0x00), QColor()};
+  // The frequency chart in small: blue bars on an axis, and the German
+  // profile as the chart draws it, lightly filled behind the bars and
+  // outlined in vermilion over them; one blue bar stands higher than its
+  // profile bar.
+  const QColor line(0xD5, 0x5E, 0x00);
+  const QColor fill(0xD5, 0x5E, 0x00, 0x48);
   c.Fill(0, 0, 0, 15, kInk);
   c.Fill(0, 15, 15, 15, kInk);
-  c.Fill(3, 9, 4, 14, kBlue.fill);
-  c.Fill(7, 4, 8, 14, kBlue.fill);
-  c.Fill(11, 11, 12, 14, kBlue.fill);
-  c.Box(2, 6, 5, 14, profile);
-  c.Box(6, 2, 9, 14, profile);
-  c.Box(10, 8, 13, 14, profile);
+  struct Column {
+    int left;     // of the outline; the blue bar is the two pixels in its middle
+    int barTop;   // of the blue bar
+    int profile;  // top of the outline
+  };
+  // The outline is one device pixel wide at either ratio, as in the chart,
+  // so the larger picture shows more of the bars inside it.
+  const qreal w = 1.0 / c.ratio;
+  for (const Column col : {Column{2, 8, 6}, Column{7, 3, 1}, Column{12, 9, 11}}) {
+    c.Fill(col.left, col.profile, col.left + 3, 14, fill);
+    c.Fill(col.left + 1, col.barTop, col.left + 2, 14, kBlue.fill);
+    const QRectF box(col.left, col.profile, 4, 15 - col.profile);
+    c.p.fillRect(QRectF(box.left(), box.top(), box.width(), w), line);
+    c.p.fillRect(QRectF(box.left(), box.top(), w, box.height()), line);
+    c.p.fillRect(QRectF(box.right() - w, box.top(), w, box.height()), line);
+  }
 }
 
 void DrawBruteForce(const Canvas& c) {
