@@ -35,8 +35,14 @@ Program::Program() : driveRoot(DriveARoot()) {
   window1.ShowDriveDirectory(DriveFolderName(driveRoot));
   window2.Create();
   window3.Create();
-  platform.SetModalShower(TForm1::kForm2, [this] { window2.ShowModal(); });
-  platform.SetModalShower(TForm1::kForm3, [this] { window3.ShowModal(); });
+  platform.SetModalShower(TForm1::kForm2, [this] {
+    window2.ShowModal();
+    return form2.Frame.Reply();
+  });
+  platform.SetModalShower(TForm1::kForm3, [this] {
+    window3.ShowModal();
+    return form3.Frame.Reply();
+  });
   platform.AddRedrawHook([this] { window1.Sync(); });
 }
 

@@ -1,8 +1,9 @@
 // The frequency chart over a ciphertext as long as a field holds, with the
 // 60-character alphabet: the model taking in one showing's analysis (bars,
-// profile, the sum and place of every shift), and one step of the slide in
-// the widget, from the key press until the chart has repainted. Sliding reads
-// what the model took in; it never counts the text again.
+// profile, the sum and place of every shift), and one step of the slide, from
+// the key press until the chart has repainted, in the widget alone and in the
+// analysis window with its spinner and line. Sliding reads what the model took
+// in; it never counts the text again.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -13,7 +14,9 @@
 
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "KAnalyse1/model/FrequencyChart.h"
+#include "KAnalyse1/view/AnalyseWindow.h"
 #include "KAnalyse1/view/FrequencyChartWidget.h"
+#include "app/Program.h"
 #include "bench/SampleText.h"
 #include "bench/Scenario.h"
 #include "ciphercore/Upcase.h"
@@ -126,6 +129,65 @@ const bench::Registration kSlideStep{
                          [w] {
                            return w->painted &&
                                   w->chart.State.Shift == (w->startShift + 1) % kFullAlphabet;
+                         }};
+     },
+     101}};
+
+// The same step in the window the learner slides in: the chart shown in
+// "Kryptoanalyse -- Einzelzeichen" at its smallest, where the step also runs
+// the window's handler and the spinner and the line under the chart follow.
+// Timed from the key press until both the chart and the line have repainted.
+struct InWindow {
+  InWindow() {
+    program.Show();
+    if (!QTest::qWaitForWindowExposed(&program.window1))
+      std::fputs("main window not shown\n", stderr);
+    // What "Kryptoanalyse Einzelzeichen" hands over, without its modal loop.
+    program.core.AnalysisText = LongText().core.AnalysisText;
+    program.core.AlphabetSize = kFullAlphabet;
+    AnalyseWindow& window = program.window2;
+    window.PrepareShowing();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) std::fputs("window not shown\n", stderr);
+    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    chart = window.findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
+    line = window.findChild<QWidget*>(QStringLiteral("Edit7"));
+    chartPaints = std::make_unique<PaintCounter>(chart);
+    linePaints = std::make_unique<PaintCounter>(line);
+    chart->setFocus();
+    WaitForPaint(*chartPaints, 0);
+    WaitForPaint(*linePaints, 0);
+    startShift = program.form2.Chart1.State.Shift;
+  }
+  Program program;
+  FrequencyChartWidget* chart = nullptr;
+  QWidget* line = nullptr;
+  std::unique_ptr<PaintCounter> chartPaints;
+  std::unique_ptr<PaintCounter> linePaints;
+  int startShift = 0;
+  bool painted = false;
+};
+
+const bench::Registration kSlideStepInWindow{
+    {"KAnalyse1/chart/window one slide step (Right) in Kryptoanalyse -- Einzelzeichen, with "
+     "spinner and line, 60-char alphabet, 65535 chars, smallest window",
+     [] {
+       auto w = std::make_shared<InWindow>();
+       return bench::Run{[w] {
+                           const int chartPaints = w->chartPaints->Paints;
+                           const int linePaints = w->linePaints->Paints;
+                           QTest::keyClick(w->chart, Qt::Key_Right);
+                           w->painted = WaitForPaint(*w->chartPaints, chartPaints) &&
+                                        WaitForPaint(*w->linePaints, linePaints);
+                         },
+                         [w] {
+                           const TForm2& f = w->program.form2;
+                           const int shift = (w->startShift + 1) % kFullAlphabet;
+                           return w->painted && f.Chart1.State.Shift == shift &&
+                                  f.UpDown2.Position == shift &&
+                                  f.Edit7.Text().rfind("Verschiebung " + std::to_string(shift) +
+                                                           " ",
+                                                       0) == 0;
                          }};
      },
      101}};

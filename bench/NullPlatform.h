@@ -12,7 +12,7 @@ class NullPlatform : public Platform {
   MessageAnswer ShowMessage(MessageKind, const std::string&, MessageButtons) override {
     return MessageAnswer::None;
   }
-  void ShowModal(ModalForm) override {}
+  ModalReply ShowModal(ModalForm) override { return {kModalResultOk, 0}; }
   void RedrawNow() override {}
   PauseEnd Pause(int) override { return PauseEnd::TimeUp; }
   char DecimalSeparator() const override { return ','; }

@@ -61,6 +61,7 @@ QList<Entry> Entries() {
        QStringLiteral("brachiale Kryptoanalyse (Brute Force)")},
       {Glyph::Close, QStringLiteral("Close"), QStringLiteral("Beenden")},
       {Glyph::SortDown, QStringLiteral("SortDown"), QString()},
+      {Glyph::Chart, QStringLiteral("Chart"), QStringLiteral("Diagramm")},
   };
 }
 

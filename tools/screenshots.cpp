@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/UpDownWidget.h"
@@ -73,12 +74,25 @@ bool SaveAnalysis(Program& program, Window& window, const char* button, const QD
 }
 
 // The whole message enciphered, then both analyses on the ciphertext: the
-// frequency analysis recommends a shift, the brute-force window sorted by
-// German words shows the message on top.
+// frequency analysis recommends a shift, and its chart shows the German
+// profile slid onto the bars of the ciphertext; the brute-force window sorted
+// by German words shows the message on top.
 bool SaveAnalyses(Program& program, const QDir& folder) {
   Click(program.window1, "BitBtn3");  // "alles verschlüsseln"
   bool ok = SaveAnalysis(program, program.window2, "BitBtn10", folder,
                          "kryptoanalyse-einzelzeichen.png", nullptr);
+  // "Diagramm" pressed; the learner starts from shift 0 and slides the
+  // profile right until its peaks stand on the bars.
+  const auto slideTo7 = [&] {
+    Click(program.window2, "SpeedButton1");
+    auto* chart = program.window2.findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
+    QTest::mouseClick(chart, Qt::LeftButton);
+    QTest::keyClick(chart, Qt::Key_Home);
+    for (int i = 0; i < 7; ++i) QTest::keyClick(chart, Qt::Key_Right);
+  };
+  ok = SaveAnalysis(program, program.window2, "BitBtn10", folder, "kryptoanalyse-diagramm.png",
+                    slideTo7) &&
+       ok;
   ok = SaveAnalysis(program, program.window3, "BitBtn12", folder, "brute-force.png", [&] {
          Click(program.window3, "BitBtn2");  // sort by "dt. Wörter"
          // The learner picks the row that reads as German.

@@ -1,6 +1,7 @@
 // TForm2: the handlers of the window "Kryptoanalyse -- Einzelzeichen".
 #include "KAnalyse1/model/TForm2.h"
 
+#include <algorithm>
 #include <string>
 
 #include "toolkit/model/Win1252.h"
@@ -29,6 +30,12 @@ TForm2::TForm2(FrequencyAnalysis& analysis, CipherCore& core, Platform& platform
   Edit3.ReadOnly = true;
   // Edit4 and Edit5 stay editable; whatever the learner types there is
   // overwritten at the next showing.
+  // The chart's spinner runs round the alphabet as the chart does.
+  UpDown2.Min = 0;
+  UpDown2.Max = 0;
+  UpDown2.Wrap = true;
+  Edit7.ReadOnly = true;
+  ShowChartOrTable();
 }
 
 void TForm2::FormCreate() {  // window created at program start
@@ -39,7 +46,7 @@ void TForm2::FormCreate() {  // window created at program start
 }
 
 void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
-  Frame.ModalResult = kModalResultNone;
+  Frame.StartShowing();
   Edit6.SetText(std::to_string(core_.AlphabetSize));
   InitAnalyseTable(analysis_, core_);
   CountCharacters(analysis_, core_);
@@ -50,6 +57,13 @@ void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
   Edit4.SetText(ranking.BestSum);
   Edit5.SetText(ranking.FurtherSums);
   FillAnalyseGrid();
+  // The chart takes in the same analysis and opens at the recommended shift;
+  // every showing starts with the table.
+  Chart1.Rebuild(analysis_, core_);
+  UpDown2.Max = std::max(Chart1.Size() - 1, 0);
+  ShowChartShift();
+  SpeedButton1.Down = false;
+  ShowChartOrTable();
 }
 
 void TForm2::BitBtn1Click() { Frame.Close(); }  // "Beenden"
@@ -74,9 +88,35 @@ void TForm2::UpDown1Click() {  // tolerance spinner moved by one
   Edit1.SetText(std::to_string(analysis_.Tolerance));
   MatchTolerance(analysis_, core_);
   FillAnalyseGrid();
+  Chart1.SetTolerance(analysis_.Tolerance);  // the band follows; the shift stays
 }
 
 void TForm2::FormResize() { Frame.SnapToMinimum(); }
+
+void TForm2::SpeedButton1Click() { ShowChartOrTable(); }  // "Diagramm"
+
+void TForm2::UpDown2Click() {  // the chart's spinner
+  Chart1.State.SlideTo(UpDown2.Position);
+  Chart1Slide();
+}
+
+void TForm2::Chart1Slide() { ShowChartShift(); }  // the chart slid, by whatever means
+
+void TForm2::BitBtn4Click() {  // "Verschiebung übernehmen"
+  // The shift the learner looks at: the chart's while it is shown, the
+  // recommended one under the table.
+  Frame.CloseTakingShift(ChartShown() ? Chart1.State.Shift : Chart1.RecommendedShift());
+}
+
+void TForm2::ShowChartOrTable() {
+  UpDown2.Visible = ChartShown();
+  Edit7.Visible = ChartShown();
+}
+
+void TForm2::ShowChartShift() {
+  UpDown2.Position = Chart1.State.Shift;
+  Edit7.SetText(Chart1.ShiftLine(platform_.DecimalSeparator()));
+}
 
 void TForm2::SetupAnalyseGrid() {
   StringGrid1.SetColCount(kColumns);

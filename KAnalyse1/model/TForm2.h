@@ -1,13 +1,18 @@
 #pragma once
 // TForm2, the model of the modal window "Kryptoanalyse -- Einzelzeichen": the
 // frequency analysis table, the recommended shift with four alternatives and
-// their error sums, and the tolerance spinner. Its controls are plain data named
-// as the window's controls, and every handler is a member function of the same
-// name. It computes nothing itself (FrequencyAnalysis does) and draws nothing:
-// the view shows it, raises the handlers and closes the dialog once the frame's
-// modal result is set. Captions, hints, fonts and anchors belong to the view.
+// their error sums, and the tolerance spinner; beside them "Diagramm", which
+// shows the frequency chart in the table's place with a spinner and a line for
+// the chart's shift, and "Verschiebung übernehmen", which closes the window
+// handing a shift back to the main window through the frame. Its controls are
+// plain data named as the window's controls, and every handler is a member
+// function of the same name. It computes nothing itself (FrequencyAnalysis and
+// FrequencyChart do) and draws nothing: the view shows it, raises the handlers
+// and closes the dialog once the frame's modal result is set. Captions, hints,
+// fonts and anchors belong to the view.
 
 #include "KAnalyse1/model/FrequencyAnalysis.h"
+#include "KAnalyse1/model/FrequencyChart.h"
 #include "ciphercore/CipherCore.h"
 #include "toolkit/model/Controls.h"
 #include "toolkit/model/ModalFrame.h"
@@ -33,8 +38,17 @@ class TForm2 {
   Edit Edit5;              // further error sums
   Button BitBtn1;          // "Beenden"
 
+  // Beyond the table: the chart in the table's place while "Diagramm" is down,
+  // with a spinner and a line for its shift, and the button that takes a shift
+  // to the main window's decryption.
+  SpeedButton SpeedButton1;  // "Diagramm"
+  FrequencyChart Chart1;     // "Häufigkeitsdiagramm": bars, band and the German profile slid by s
+  UpDown UpDown2;            // the chart's shift s, 0..N - 1, round and round
+  Edit Edit7;                // "Verschiebung s · Summe der Fehler-Quadrate … · Platz … von N"
+  Button BitBtn4;            // "Verschiebung übernehmen"
+
   // Outer size, 611 × 442 at the smallest, and the modal result, which
-  // BitBtn1Click sets and every showing clears.
+  // BitBtn1Click and BitBtn4Click set and every showing clears.
   ModalFrame Frame{611, 442};
 
   // Handlers.
@@ -44,7 +58,16 @@ class TForm2 {
   void BitBtn2Click();
   void BitBtn3Click();
   void UpDown1Click();
-  void FormResize();  // snaps a frame dragged too small back
+  void FormResize();         // snaps a frame dragged too small back
+  void SpeedButton1Click();  // "Diagramm" pressed in or let out: chart or table
+  void UpDown2Click();       // the chart's spinner moved: the chart slides along
+  void Chart1Slide();        // the learner slid the chart itself (mouse, keys); Chart1.State has it
+  void BitBtn4Click();       // "Verschiebung übernehmen"
+
+  // Whether the chart stands in the table's place.
+  bool ChartShown() const { return SpeedButton1.Down; }
+  // The separator the window writes numbers with, for the chart's own texts.
+  char DecimalSeparator() const { return platform_.DecimalSeparator(); }
 
   // Gives the grid its 6 columns, 62 rows, header texts and column widths;
   // once, at creation.
@@ -53,6 +76,11 @@ class TForm2 {
   void FillAnalyseGrid();
 
  private:
+  // Shows the chart, its spinner and its line, or none of them.
+  void ShowChartOrTable();
+  // Brings the spinner and the line to the chart's shift.
+  void ShowChartShift();
+
   FrequencyAnalysis& analysis_;
   CipherCore& core_;
   Platform& platform_;

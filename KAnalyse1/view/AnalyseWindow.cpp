@@ -1,8 +1,10 @@
 #include "KAnalyse1/view/AnalyseWindow.h"
 
 #include "KAnalyse1/model/TForm2.h"
+#include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "toolkit/view/ControlSpec.h"
 #include "toolkit/view/Fonts.h"
+#include "toolkit/view/FormBinder.h"
 
 namespace {
 
@@ -78,6 +80,46 @@ std::vector<ControlSpec> Controls(TForm2& f) {
        .AccessibleName = "nach Häufigkeit sortieren",
        .Description = "ordnet die Tabelle absteigend nach der Anzahl der Geheim-Zeichen",
        .ToolTip = "nach Häuffigkeit sortieren"},
+
+      // Beyond the table. "Diagramm" and "Verschiebung übernehmen" share the
+      // free room of the top row between the sort buttons and the tolerance,
+      // below the alphabet size, so they start a pixel below the sort buttons.
+      {.Name = "SpeedButton1", .Place = {152, 25, 84, 23}, .Tab = 11, .Caption = "Diagramm",
+       .Icon = Glyph::Chart, .Model = &f.SpeedButton1, .OnClick = [&f] { f.SpeedButton1Click(); },
+       .Description = "zeigt statt der Tabelle die Häufigkeiten als Diagramm, mit den deutschen "
+                      "Häufigkeiten darüber, die sich verschieben lassen; noch einmal gedrückt "
+                      "wieder die Tabelle",
+       .ToolTip = "Häufigkeiten als Diagramm zeigen und das deutsche Profil verschieben"},
+      {.Name = "BitBtn4", .Place = {240, 25, 137, 23}, .Tab = 15,
+       .Caption = "Verschiebung übernehmen", .Model = &f.BitBtn4,
+       .OnClick = [&f] { f.BitBtn4Click(); },
+       .Description = "schließt die Häufigkeitsanalyse und stellt im Hauptfenster die "
+                      "Verschiebung zum Entschlüsseln ein: die des Diagramms, solange es gezeigt "
+                      "wird, sonst die empfohlene",
+       .ToolTip = "Verschiebung im Hauptfenster zum Entschlüsseln einstellen: die des "
+                  "Diagramms, sonst die empfohlene"},
+      // The chart stands in the table's rectangle while "Diagramm" is down,
+      // and leaves a strip at its bottom for the spinner and the line of its
+      // shift; only the chart grows with the window.
+      {.Name = "Chart1", .Place = {8, 48, 585, 277}, .Anchors = kAnchorAll, .Tab = 12,
+       .AccessibleName = "Häufigkeitsdiagramm",
+       .Description = "die Häufigkeiten des Geheimtexts als Balken und darüber die deutschen, "
+                      "verschoben; Pfeiltasten links und rechts verschieben, Pos1 auf 0",
+       .Widget = [&f](QWidget* window) -> QWidget* {
+         auto* chart = new FrequencyChartWidget(f.Chart1, f.DecimalSeparator(), window);
+         chart->hide();
+         return chart;
+       }},
+      {.Name = "UpDown2", .Place = {8, 328, 25, 25}, .Anchors = kAnchorBottomLeft, .Tab = 13,
+       .Model = &f.UpDown2, .OnClick = [&f] { f.UpDown2Click(); },
+       .AccessibleName = "Verschiebung des Diagramms ändern",
+       .Description = "verschiebt die deutschen Häufigkeiten im Diagramm um eine Stelle, "
+                      "nach dem letzten Zeichen wieder von vorn"},
+      {.Name = "Edit7", .Place = {37, 330, 556, 21},
+       .Anchors = kAnchorLeft | kAnchorRight | kAnchorBottom, .Tab = 14, .ButtonFace = true,
+       .Framed = false, .Model = &f.Edit7, .AccessibleName = "Verschiebung des Diagramms",
+       .Description = "die Verschiebung, ihre Summe der Fehler-Quadrate und ihr Platz unter "
+                      "allen Verschiebungen"},
   };
 }
 
@@ -85,4 +127,26 @@ std::vector<ControlSpec> Controls(TForm2& f) {
 
 AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
     : ModalFormDialog(form.Frame, HandlersOf(form, &TForm2::BitBtn1Click), "Form2",
-                      "Kryptoanalyse -- Einzelzeichen", Controls(form), owner) {}
+                      "Kryptoanalyse -- Einzelzeichen", Controls(form), owner) {
+  auto* chart = findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
+  QWidget* table = Binder().WidgetOf(&form.StringGrid1);
+  // The chart has slid the profile already; spinner and line follow in the
+  // handler, as after the spinner's own click.
+  connect(chart, &FrequencyChartWidget::ShiftChanged, this,
+          [this, &form] { Binder().Run([&form] { form.Chart1Slide(); }); });
+  Binder().AddSync([this, &form, chart, table] {
+    chart->Sync();
+    const bool shown = form.ChartShown();
+    if (chart->isHidden() != shown) return;
+    // The focus stays in the rectangle: a new showing that puts the table back
+    // in place of the focused chart gives the keys to the table, not to
+    // whatever control follows the chart.
+    QWidget* leaving = shown ? table : chart;
+    QWidget* focus = focusWidget();
+    const bool focused = focus && (focus == leaving || leaving->isAncestorOf(focus));
+    table->setVisible(!shown);
+    chart->setVisible(shown);
+    if (focused) (shown ? static_cast<QWidget*>(chart) : table)->setFocus(Qt::OtherFocusReason);
+  });
+  Sync();
+}

@@ -47,6 +47,21 @@ void TForm3::BitBtn3Click() {  // sort by shift ("Verschiebung")
 
 void TForm3::FormResize() { Frame.SnapToMinimum(); }
 
+void TForm3::BitBtn4Click() {  // "Verschiebung übernehmen"
+  Frame.CloseTakingShift(SelectedShift());
+}
+
+int TForm3::SelectedShift() const {
+  // The grid's current cell starts in the header row, and stays there until
+  // the learner picks a cell; a row below the trials is blank.
+  const int n = TrialCount(core_);
+  int row = StringGrid1.Current().Row;
+  if (row < 1 || row > n) row = 1;
+  for (int i = 1; i < kBruteTableLength; ++i)
+    if (state_.BruteTable[i].Row == row) return state_.BruteTable[i].Shift;
+  return 0;
+}
+
 void TForm3::SetupBruteGrid() {
   StringGrid1.SetRowCount(kGridRows);
   StringGrid1.SetColCount(kGridColumns);

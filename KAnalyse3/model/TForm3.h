@@ -2,8 +2,10 @@
 // TForm3, the model of the window "Brachiale Kryptoanalyse (Brute Force)": it
 // deciphers AnalysisText under every shift of the alphabet in use, scores each
 // result with the German word list and lists the results by shift or by score.
-// Its controls are plain data named as the window's controls and every handler
-// is a member function of the same name. It draws nothing and knows no widget:
+// "Verschiebung übernehmen" closes it handing the shift of the learner's row
+// back to the main window through the frame. Its controls are plain data named
+// as the window's controls and every handler is a member function of the same
+// name. It draws nothing and knows no widget:
 // its view shows it, raises the handlers and closes the dialog once the
 // frame's modal result is set. Captions, hints, glyphs and positions belong to
 // the view.
@@ -31,8 +33,10 @@ class TForm3 {
   Edit Edit1;              // read-only, the alphabet size: "… mit: " [Edit1] "Zeichen"
   Button BitBtn3;          // sort glyph over "Verschiebung": by shift
   RichEdit RichEdit1;      // "benutzte Wortliste:", the word list as one line, wrapped
+  Button BitBtn4;          // "Verschiebung übernehmen"
 
-  // Outer size, 619 × 449 at the smallest, and the modal result that BitBtn1Click sets.
+  // Outer size, 619 × 449 at the smallest, and the modal result that
+  // BitBtn1Click and BitBtn4Click set.
   ModalFrame Frame{619, 449};
 
   // Handlers.
@@ -41,7 +45,12 @@ class TForm3 {
   void BitBtn1Click();
   void BitBtn2Click();
   void BitBtn3Click();
-  void FormResize();  // snaps a frame dragged too small back
+  void FormResize();    // snaps a frame dragged too small back
+  void BitBtn4Click();  // "Verschiebung übernehmen"
+
+  // The shift of the row the learner selected (the grid's current row), or of
+  // the top row while no result row is current.
+  int SelectedShift() const;
 
   // Sizes the grid, writes its header row and column widths, and the word-list line.
   void SetupBruteGrid();

@@ -2,6 +2,7 @@
 
 #include "KAnalyse3/model/TForm3.h"
 #include "toolkit/view/ControlSpec.h"
+#include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GridWidget.h"
 
@@ -49,6 +50,20 @@ std::vector<ControlSpec> Controls(TForm3& f) {
       ModalFormDialog::CloseButton({.Name = "BitBtn1", .Place = {504, 384, 89, 25}, .Tab = 1,
                                     .Model = &f.BitBtn1, .OnClick = [&f] { f.BitBtn1Click(); },
                                     .Description = "schließt die brachiale Kryptoanalyse"}),
+
+      // Beyond the table: in the free room of the top row, between the sort
+      // buttons and the alphabet size. The room is only a little wider than
+      // the caption, so the button has no glyph and its caption a slightly
+      // condensed font, which leaves a margin inside and a gap to the label.
+      {.Name = "BitBtn4", .Place = {130, 8, 128, 24}, .Tab = 6,
+       .Caption = "Verschiebung übernehmen", .Font = {kSansSerif, 11, false, false, 90},
+       .Model = &f.BitBtn4,
+       .OnClick = [&f] { f.BitBtn4Click(); },
+       .Description = "schließt die brachiale Kryptoanalyse und stellt im Hauptfenster die "
+                      "Verschiebung der gewählten Zeile zum Entschlüsseln ein, ohne gewählte "
+                      "Zeile die der obersten",
+       .ToolTip = "Verschiebung der gewählten Zeile (sonst der obersten) im Hauptfenster zum "
+                  "Entschlüsseln einstellen"},
   };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The window "Brachiale Kryptoanalyse (Brute Force)": the results grid, the two
-// sort buttons, the alphabet size, the word-list line and "Beenden", each
+// sort buttons, the alphabet size, the word-list line, "Beenden" and
+// "Verschiebung übernehmen", each
 // described by one row of the window's control table and bound to TForm3. It
 // decides nothing: clicks go to TForm3's handlers, Sync() shows what they
 // changed, and the dialog ends its modal loop once TForm3 has set the modal

@@ -128,6 +128,11 @@ class TForm1 {
   void BitBtn15Click();
   void BitBtn16Click();
 
+  // Sets the decryption shift to a shift an analysis window handed back, as a
+  // click on the decryption spinner would: Edit6, UpDown2 and the decryption
+  // table follow, and the decryption starts anew (UpDown2Click).
+  void TakeShift(int shift);
+
   // Steps and runs. A step whose source is used up, or whose destination field
   // is full (kMaxFieldLength), only disables its single-step button.
   void BitBtn1Click();  // encryption step

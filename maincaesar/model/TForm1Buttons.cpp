@@ -63,11 +63,29 @@ void TForm1::OpenAnalysis(ModalForm form) {
   Edit3.SetText(UpcaseText(Edit3.Text()));
   core_.AnalysisText = Edit3.Text();
   RadioGroup1Click();  // the analysis reads AlphabetSize, which this sets
+  ModalReply reply;
   if (core_.AnalysisText.empty()) {
     platform_.ShowMessage(MessageKind::Error, W("Kein Text zum Analysieren vorhanden!"),
                           MessageButtons::Ok);
   } else {
-    platform_.ShowModal(form);
+    reply = platform_.ShowModal(form);
   }
   Edit3.SetText(core_.AnalysisText);
+  // "Beenden" and the close box hand nothing back; "Verschiebung übernehmen"
+  // hands back the shift the analysis found.
+  if (reply.Result == kModalResultTakeShift) TakeShift(reply.Shift);
+}
+
+void TForm1::TakeShift(int shift) {
+  // Both analyses name the shift that enciphered the text, which is the shift
+  // the decryption table needs to give the plaintext back. A shift the spinner
+  // can stand on goes in as it is, as a click would leave it; any other one
+  // first comes round into 0..N - 1, which builds the same table.
+  if (shift < UpDown2.Min || shift > UpDown2.Max) {
+    const int columns = StringGrid2.ColCount();
+    if (columns <= 0) return;  // no table yet: nothing to set
+    shift = ((shift % columns) + columns) % columns;
+  }
+  UpDown2.Position = shift;
+  UpDown2Click();
 }

@@ -2,7 +2,11 @@
 // restart buttons, the marker, the selection hiding and the analysis launchers.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "allgfunkt/PosixDrive.h"
+#include "ciphercore/Upcase.h"
 #include "maincaesar/model/TForm1.h"
 #include "tests/support/FakePlatform.h"
 #include "toolkit/model/Win1252.h"
@@ -357,6 +361,102 @@ TEST_F(Workbench, AnalysisHandsOverTheUpperCasedCiphertextAndAlphabet) {
   EXPECT_EQ(sizeSeen, 26);
   EXPECT_EQ(textSeen, W("YR114 Äß"));
   EXPECT_EQ(form.Edit3.Text(), W("YR114 Äß"));
+}
+
+// What the main window shows of its decryption side, to compare two workbenches.
+struct DecryptionSide {
+  std::string Edit6, Edit3, Edit5, Row0, Row1;
+  int DecShift, Position;
+  std::size_t DecPos;
+  bool Cleared, Step, Stepwise;
+  bool operator==(const DecryptionSide&) const = default;
+};
+void PrintTo(const DecryptionSide& d, std::ostream* os) {
+  *os << "Edit6 " << d.Edit6 << ", shift " << d.DecShift << ", UpDown2 " << d.Position
+      << ", row 1 " << d.Row1 << ", DecPos " << d.DecPos << ", Edit5 \"" << d.Edit5 << "\"";
+}
+
+// A shift an analysis window hands back reaches the decryption exactly as the
+// spinner would put it there: the same state as the arrow clicks to that
+// position (or, for a shift no arrow reaches, to the shift it comes round to).
+TEST_F(Workbench, ATakenShiftLeavesTheStateOfASpinnerClick) {
+  struct Case {
+    const char* name;
+    int alphabetItem;
+    int taken;
+    int clickedTo;  // where the spinner's arrows give the same table
+  };
+  const Case cases[] = {
+      {"down from 17", 2, 5, 5},
+      {"up from 17", 2, 30, 30},
+      {"the alphabet size: the identity table, shown as 37", 2, 37, 37},
+      {"above the spinner's maximum comes round", 2, 40, 3},
+      {"below 0 comes round", 2, -1, 36},
+      {"26 letters under a maximum of 37 stays 26", 0, 26, 26},
+      {"the shift the table already has still starts anew", 2, 17, 17},
+  };
+  const auto side = [this](const TForm1& f) {
+    return DecryptionSide{f.Edit6.Text(), f.Edit3.Text(), f.Edit5.Text(),
+                          Row(f.StringGrid2, 0), Row(f.StringGrid2, 1), f.State.DecShift,
+                          f.UpDown2.Position, f.State.DecPos, f.State.GridSelectionCleared,
+                          f.BitBtn7.Enabled, f.BitBtn8.Enabled};
+  };
+  // A decryption half way and both its buttons used up, so that the restart shows.
+  const auto halfWay = [](TForm1& f, int alphabetItem) {
+    f.FormCreate();
+    f.FormShow();
+    f.RadioGroup1.ItemIndex = alphabetItem;
+    f.RadioGroup1Click();
+    f.Edit3.SetText("yr114");
+    f.BitBtn7Click();
+    f.BitBtn7Click();
+    f.BitBtn8.Enabled = false;
+    f.State.GridSelectionCleared = false;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CipherCore takenCore, clickedCore;
+    FakePlatform takenPlatform, clickedPlatform;
+    TForm1 taken{takenCore, takenPlatform, driveA};
+    TForm1 clicked{clickedCore, clickedPlatform, driveA};
+    halfWay(taken, c.alphabetItem);
+    halfWay(clicked, c.alphabetItem);
+
+    takenPlatform.ReplyOf = [&c](ModalForm) { return ModalReply{kModalResultTakeShift, c.taken}; };
+    taken.BitBtn10Click();
+
+    const int from = clicked.UpDown2.Position;
+    for (int p = from; p != c.clickedTo; p += c.clickedTo > from ? 1 : -1)
+      ASSERT_TRUE(c.clickedTo > from ? clicked.UpDown2.ClickUp() : clicked.UpDown2.ClickDown());
+    // Where no arrow moves the spinner, the handler runs as the taken shift runs it.
+    clicked.Edit3.SetText(UpcaseText(clicked.Edit3.Text()));  // as the analysis button does
+    clicked.UpDown2Click();
+
+    EXPECT_EQ(side(taken), side(clicked));
+    EXPECT_EQ(taken.Edit5.Text(), "") << "the decryption starts anew";
+    EXPECT_EQ(taken.State.DecPos, 1u);
+  }
+}
+
+TEST_F(Workbench, BeendenOrTheCloseBoxOfAnAnalysisChangeNoShift) {
+  form.Edit3.SetText("yr114");
+  form.BitBtn7Click();
+  for (const ModalReply reply : {ModalReply{kModalResultOk, 0}, ModalReply{kModalResultNone, 0},
+                                 ModalReply{kModalResultOk, 5}}) {
+    platform.ReplyOf = [reply](ModalForm) { return reply; };
+    form.BitBtn10Click();
+    form.BitBtn12Click();
+    EXPECT_EQ(form.State.DecShift, 17);
+    EXPECT_EQ(form.Edit6.Text(), "17");
+    EXPECT_EQ(form.Edit5.Text(), "H");
+    EXPECT_EQ(form.State.DecPos, 2u);
+  }
+  // Nor does a shift handed back from an analysis that could not open.
+  platform.ReplyOf = [](ModalForm) { return ModalReply{kModalResultTakeShift, 5}; };
+  form.Edit3.SetText({});
+  form.BitBtn10Click();
+  EXPECT_EQ(form.State.DecShift, 17);
+  EXPECT_EQ(form.Edit5.Text(), "H");
 }
 
 TEST_F(Workbench, PairAnalysisOnlyUpperCasesThePlaintext) {

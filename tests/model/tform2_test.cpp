@@ -2,6 +2,7 @@
 // cells, the sort buttons, the tolerance spinner, "Beenden" and the minimum size.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,6 +38,23 @@ class AnalysisWindow : public testing::Test {
     const bool moved = up ? form2.UpDown1.ClickUp() : form2.UpDown1.ClickDown();
     if (moved) form2.UpDown1Click();
     return moved;
+  }
+
+  // The same for the chart's spinner, which runs round.
+  bool SpinChart(bool up) {
+    const bool moved = up ? form2.UpDown2.ClickUp() : form2.UpDown2.ClickDown();
+    if (moved) form2.UpDown2Click();
+    return moved;
+  }
+  // "Diagramm" clicked: the button flips, then its handler runs.
+  void ClickDiagramm() {
+    form2.SpeedButton1.Down = !form2.SpeedButton1.Down;
+    form2.SpeedButton1Click();
+  }
+  // The line under the chart for a shift, its sum and its place.
+  static std::string Line(int shift, const char* sum, int place, int of) {
+    return W("Verschiebung ") + std::to_string(shift) + W(" · Summe der Fehler-Quadrate ") + sum +
+           W(" · Platz ") + std::to_string(place) + " von " + std::to_string(of);
   }
 
   std::string Cells(int row) const {
@@ -220,6 +238,192 @@ TEST_F(AnalysisWindow, BeendenSetsTheModalResultAndANewShowingClearsIt) {
   EXPECT_EQ(form2.Frame.ModalResult, 1);
   Show("EEEE", 26);
   EXPECT_EQ(form2.Frame.ModalResult, 0);
+}
+
+TEST_F(AnalysisWindow, EveryShowingStartsWithTheTableAndTheChartAtTheRecommendedShift) {
+  Show("EEEE", 26);
+  const auto expectTable = [this](int recommended, int shifts, const std::string& line) {
+    EXPECT_FALSE(form2.SpeedButton1.Down);
+    EXPECT_FALSE(form2.ChartShown());
+    EXPECT_FALSE(form2.UpDown2.Visible);
+    EXPECT_FALSE(form2.Edit7.Visible);
+    EXPECT_EQ(form2.Edit2.Text(), std::to_string(recommended));
+    EXPECT_EQ(form2.Chart1.State.Shift, recommended);
+    EXPECT_EQ(form2.Chart1.Size(), shifts);
+    EXPECT_EQ(form2.UpDown2.Min, 0);
+    EXPECT_EQ(form2.UpDown2.Max, shifts - 1);
+    EXPECT_EQ(form2.UpDown2.Position, recommended);
+    EXPECT_TRUE(form2.Edit7.ReadOnly);
+    EXPECT_EQ(form2.Edit7.Text(), line);
+  };
+  expectTable(0, 26, Line(0, "7281.60", 1, 26));
+
+  ClickDiagramm();
+  EXPECT_TRUE(form2.ChartShown());
+  EXPECT_TRUE(form2.UpDown2.Visible);
+  EXPECT_TRUE(form2.Edit7.Visible);
+  ASSERT_TRUE(SpinChart(true));
+  ClickDiagramm();  // the table again: the chart keeps its shift while hidden
+  EXPECT_FALSE(form2.UpDown2.Visible);
+  EXPECT_EQ(form2.Chart1.State.Shift, 1);
+  ClickDiagramm();
+
+  // Closed with the chart shown and slid: the next showing starts over, also
+  // with another alphabet.
+  form2.BitBtn1Click();
+  platform.Separator = ',';
+  Show("EEEE", 60);
+  expectTable(0, 60, Line(0, "7281,60", 1, 60));
+}
+
+TEST_F(AnalysisWindow, TheChartsSpinnerRunsRoundAndTheLineFollowsEverySlide) {
+  Show("EEEE", 26);
+  ClickDiagramm();
+  // Down from 0 comes round to 25, up from 25 back to 0.
+  ASSERT_TRUE(SpinChart(false));
+  EXPECT_EQ(form2.Chart1.State.Shift, 25);
+  EXPECT_EQ(form2.UpDown2.Position, 25);
+  ASSERT_TRUE(SpinChart(true));
+  EXPECT_EQ(form2.Chart1.State.Shift, 0);
+
+  // The chart slid by the learner (mouse, keys): the spinner and the line
+  // follow. The four alternatives of the window stand at places 2 to 5 with
+  // the sums the window shows for them.
+  struct Case {
+    int shift;
+    const char* sum;
+    int place;
+  };
+  const Case cases[] = {{17, "8805.60", 2}, {22, "9251.60", 3}, {12, "9307.60", 4},
+                        {13, "9361.60", 5}, {0, "7281.60", 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shift);
+    form2.Chart1.State.SlideTo(c.shift);
+    form2.Chart1Slide();
+    EXPECT_EQ(form2.UpDown2.Position, c.shift);
+    EXPECT_EQ(form2.Edit7.Text(), Line(c.shift, c.sum, c.place, 26));
+  }
+  EXPECT_EQ(form2.Edit3.Text(), "17; 22; 12; 13");
+  EXPECT_EQ(form2.Edit5.Text(), "8805.60; 9251.60; 9307.60; 9361.60");
+
+  // The tolerance moves the chart's band, not its shift.
+  form2.Chart1.State.SlideTo(17);
+  form2.Chart1Slide();
+  ASSERT_TRUE(Spin(true));
+  EXPECT_EQ(form2.Chart1.Tolerance(), 4);
+  EXPECT_EQ(form2.Chart1.Band(4).High, 100.0);  // E: 100 % plus 4, clipped
+  EXPECT_EQ(form2.Chart1.Band(0).High, 4.0);
+  EXPECT_EQ(form2.Chart1.State.Shift, 17);
+  EXPECT_EQ(form2.Edit7.Text(), Line(17, "8805.60", 2, 26));
+}
+
+TEST_F(AnalysisWindow, VerschiebungUebernehmenHandsBackTheChartsShiftOrTheRecommendedOne) {
+  struct Case {
+    const char* name;
+    bool chart;      // shown when the button is pressed
+    int slideTo;     // where the learner left the chart; -1: untouched
+    int taken;
+  };
+  const Case cases[] = {
+      {"table", false, -1, 0},
+      {"table, the chart slid while it was shown", false, 17, 0},
+      {"chart at the recommended shift", true, -1, 0},
+      {"chart slid", true, 22, 22},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Show("EEEE", 26);
+    if (c.slideTo >= 0) {
+      ClickDiagramm();
+      form2.Chart1.State.SlideTo(c.slideTo);
+      form2.Chart1Slide();
+      if (!c.chart) ClickDiagramm();
+    } else if (c.chart) {
+      ClickDiagramm();
+    }
+    form2.BitBtn4Click();
+    EXPECT_EQ(form2.Frame.ModalResult, kModalResultTakeShift);
+    EXPECT_EQ(form2.Frame.Reply().Result, kModalResultTakeShift);
+    EXPECT_EQ(form2.Frame.Reply().Shift, c.taken);
+  }
+  // "Beenden" hands nothing back, and a new showing forgets what was taken.
+  Show("EEEE", 26);
+  EXPECT_EQ(form2.Frame.Reply().Result, kModalResultNone);
+  EXPECT_EQ(form2.Frame.TakenShift, 0);
+  form2.BitBtn1Click();
+  EXPECT_EQ(form2.Frame.Reply().Result, kModalResultOk);
+  EXPECT_EQ(form2.Frame.Reply().Shift, 0);
+}
+
+// The learner's message, enciphered with the 26 letters and the shift 7 in the
+// main window, which then decrypts with a shift of its own; the frequency
+// window's shift, taken over, makes the decryption give the message back.
+TEST_F(AnalysisWindow, TheTakenShiftDecryptsTheCiphertextInTheMainWindow) {
+  const std::string message =
+      "TREFFEN WIR UNS NACH DER SCHULE AM ALTEN BRUNNEN? BRING DIE KARTE MIT!";
+  PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
+  TForm1 form1(core, platform, driveA);
+  form1.FormCreate();
+  form1.FormShow();
+  form1.RadioGroup1.ItemIndex = 0;
+  form1.RadioGroup1Click();
+  form1.Edit1.SetText(message);
+  form1.UpDown1.Position = 7;
+  form1.UpDown1Click();
+  form1.BitBtn3Click();  // "alles verschlüsseln"
+  const std::string ciphertext = form1.Edit3.Text();
+  ASSERT_EQ(ciphertext.substr(0, 7), "AYLMMLU");
+
+  struct Case {
+    const char* name;
+    std::function<void()> inside;  // what the learner does in the window
+    int taken;
+  };
+  const Case cases[] = {
+      {"the recommended shift, under the table", [] {}, 7},
+      {"the chart's shift", [this] {
+         ClickDiagramm();
+         for (int i = 0; i < 3; ++i) SpinChart(false);
+         for (int i = 0; i < 3; ++i) SpinChart(true);
+       }, 7},
+      {"a shift the learner slid to on the chart", [this] {
+         ClickDiagramm();
+         SpinChart(false);
+       }, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    // The learner's own guess, which gives no German.
+    form1.UpDown2.Position = 0;
+    form1.UpDown2Click();
+    form1.BitBtn9Click();
+    EXPECT_EQ(form1.Edit5.Text(), ciphertext);
+
+    platform.OnShowModal = [&](ModalForm) {
+      form2.FormShow();
+      c.inside();
+      form2.BitBtn4Click();
+    };
+    platform.ReplyOf = [this](ModalForm) { return form2.Frame.Reply(); };
+    form1.BitBtn10Click();
+
+    EXPECT_EQ(form1.Edit6.Text(), std::to_string(c.taken));
+    EXPECT_EQ(form1.UpDown2.Position, c.taken);
+    EXPECT_EQ(form1.State.DecShift, c.taken);
+    EXPECT_EQ(form1.Edit5.Text(), "") << "the decryption starts anew";
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::string row1;
+    for (int col = 0; col < 26; ++col) row1 += form1.StringGrid2.Cell(col, 1);
+    EXPECT_EQ(row1, letters.substr(c.taken) + letters.substr(0, c.taken));
+    form1.BitBtn7Click();  // "ein Zeichen entschlüsseln"
+    if (c.taken == 7) {
+      EXPECT_EQ(form1.Edit5.Text(), "T");
+      form1.BitBtn9Click();  // "sofort alle Zeichen entschlüsseln"
+      EXPECT_EQ(form1.Edit5.Text(), message);
+    } else {
+      EXPECT_EQ(form1.Edit5.Text(), "U") << "one place off the key, one letter off";
+    }
+  }
 }
 
 TEST_F(AnalysisWindow, ResizeSnapsBackToTheMinimum) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,11 @@ class BruteForceWindow : public testing::Test {
     form1.FormShow();
     platform.OnShowModal = [this](ModalForm form) {
       ASSERT_EQ(form, TForm1::kForm3);
-      form3.Frame.ModalResult = kModalResultNone;
+      form3.Frame.StartShowing();
       form3.FormShow();
       if (insideDialog) insideDialog();
     };
+    platform.ReplyOf = [this](ModalForm) { return form3.Frame.Reply(); };
   }
 
   // Types the ciphertext, picks the alphabet and presses the analysis button;
@@ -195,6 +197,60 @@ TEST_F(BruteForceWindow, SortButtonsKeepTheirStatesAcrossACloseAndAReopen) {
     EXPECT_TRUE(form3.BitBtn2.Enabled);
     EXPECT_FALSE(form3.BitBtn3.Enabled);
   });
+}
+
+struct TakeCase {
+  const char* name;
+  bool byScore;    // sorted by "dt. Wörter" first
+  int selectRow;   // the cell the learner clicks, in column 1; 0: none
+  int extendTo;    // the row a Shift+click extends the selection to; 0: none
+  int shift;       // what reaches the main window's decryption
+  const char* plaintext;
+};
+void PrintTo(const TakeCase& c, std::ostream* os) { *os << c.name; }
+
+class TakeShift : public BruteForceWindow, public testing::WithParamInterface<TakeCase> {};
+
+// "Verschiebung übernehmen" after the learner has (or has not) picked a row:
+// the main window's decryption then gives exactly the text of that row.
+TEST_P(TakeShift, TheSelectedRowOrTheTopRowReachesTheDecryption) {
+  const TakeCase& c = GetParam();
+  form1.Edit5.SetText("alt");
+  Open("GHU OHKUHU", 0, [&] {
+    if (c.byScore) form3.BitBtn2Click();
+    if (c.selectRow > 0) form3.StringGrid1.SetCurrent({1, c.selectRow});
+    if (c.extendTo > 0) form3.StringGrid1.ExtendSelectionTo({2, c.extendTo});
+    form3.BitBtn4Click();
+    EXPECT_EQ(form3.Frame.ModalResult, kModalResultTakeShift);
+  });
+  EXPECT_EQ(form1.Edit6.Text(), std::to_string(c.shift));
+  EXPECT_EQ(form1.UpDown2.Position, c.shift);
+  EXPECT_EQ(form1.Edit5.Text(), "") << "the decryption starts anew";
+  EXPECT_EQ(form1.State.DecPos, 1u);
+  form1.BitBtn9Click();  // "sofort alle Zeichen entschlüsseln"
+  EXPECT_EQ(form1.Edit5.Text(), c.plaintext);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TakeShift,
+    testing::Values(TakeCase{"none_in_shift_order", false, 0, 0, 0, "GHU OHKUHU"},
+                    TakeCase{"none_by_score", true, 0, 0, 3, "DER LEHRER"},
+                    TakeCase{"row_7_in_shift_order", false, 7, 0, 6, "ABO IBEOBO"},
+                    TakeCase{"row_3_by_score", true, 3, 0, 16, "QRE YRUERE"},
+                    TakeCase{"range_ends_in_row_5", false, 2, 5, 4, "CDQ KDGQDQ"},
+                    TakeCase{"blank_row_below_the_26_shifts", true, 40, 0, 3, "DER LEHRER"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BruteForceWindow, BeendenChangesNothingInTheMainWindow) {
+  form1.Edit5.SetText("alt");
+  Open("GHU OHKUHU", 0, [&] {
+    form3.BitBtn2Click();
+    form3.StringGrid1.SetCurrent({1, 1});
+    form3.BitBtn1Click();
+  });
+  EXPECT_EQ(form1.Edit6.Text(), "17");
+  EXPECT_EQ(form1.State.DecShift, 17);
+  EXPECT_EQ(form1.Edit5.Text(), "alt");
 }
 
 TEST_F(BruteForceWindow, ResizingBelowTheMinimumSnapsBack) {

@@ -1,7 +1,8 @@
 #pragma once
 // A scripted platform for model tests: records every message box, answers them
-// from a queue, runs a callback in place of a modal window, and counts redraws
-// and pauses instead of drawing and sleeping.
+// from a queue, runs a callback in place of a modal window and hands back what
+// another one says the window left, and counts redraws and pauses instead of
+// drawing and sleeping.
 
 #include <cstddef>
 #include <deque>
@@ -28,9 +29,10 @@ class FakePlatform : public Platform {
     return answer;
   }
 
-  void ShowModal(ModalForm form) override {
+  ModalReply ShowModal(ModalForm form) override {
     Shown.push_back(form);
     if (OnShowModal) OnShowModal(form);
+    return ReplyOf ? ReplyOf(form) : ModalReply{kModalResultOk, 0};
   }
 
   void RedrawNow() override { ++Redraws; }
@@ -44,6 +46,8 @@ class FakePlatform : public Platform {
   std::deque<MessageAnswer> Answers;  // answers for the next boxes, in order
   std::vector<ModalForm> Shown;
   std::function<void(ModalForm)> OnShowModal;  // runs while the "window" is open
+  // What the "window" hands back once closed; without it, OK as from "Beenden".
+  std::function<ModalReply(ModalForm)> ReplyOf;
   int Redraws = 0;
   std::vector<int> Pauses;
   std::size_t StopAtPause = 0;  // the learner presses Escape during this pause (1-based)

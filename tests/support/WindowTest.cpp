@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/UpDownWidget.h"
 
 QString TextOf(const QWidget* window, const char* field) {
@@ -86,6 +87,27 @@ void ExpectPlacements(const QWidget* window, std::span<const Placement> placemen
       if (o.left() > p.place.left() && o.top() <= p.place.bottom() &&
           o.bottom() >= p.place.top()) {
         EXPECT_LT(widget->geometry().right(), o.left()) << p.name << " runs into " << other.name;
+      }
+    }
+  }
+}
+
+void ExpectClearOfOthers(const QWidget* window, std::initializer_list<const char*> names) {
+  const QList<QWidget*> all = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (const char* name : names) {
+    const QWidget* widget = Find(window, name);
+    if (!widget || !widget->isVisibleTo(window)) continue;
+    for (const QWidget* other : all) {
+      if (other == widget || other->isWindow() || !other->isVisibleTo(window)) continue;
+      EXPECT_FALSE(widget->geometry().intersects(other->geometry()))
+          << name << " overlaps " << qPrintable(other->objectName());
+    }
+    if (const auto* button = qobject_cast<const GlyphButton*>(widget)) {
+      const QRect caption = button->CaptionRect();
+      EXPECT_GE(caption.left(), button->CaptionRoom().left()) << name << " cuts its caption";
+      EXPECT_LE(caption.right(), button->CaptionRoom().right()) << name << " cuts its caption";
+      if (!button->GlyphRect().isNull()) {
+        EXPECT_GT(caption.left(), button->GlyphRect().right()) << name;
       }
     }
   }

@@ -89,6 +89,11 @@ class BoxAnswerer {
 // grabWindow() cuts a scaled window down to its size in logical pixels.
 bool OnScreen(QWidget& window, std::initializer_list<const char*> names);
 
+// None of the named controls, where shown, overlaps another shown control of
+// window, and a named button shows its whole caption. For controls added to a
+// window in whatever room its layout left.
+void ExpectClearOfOthers(const QWidget* window, std::initializer_list<const char*> names);
+
 // A control's place in the client area as the layout gives it.
 struct Placement {
   const char* name;

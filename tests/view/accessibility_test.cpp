@@ -77,8 +77,10 @@ TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasANameAndADescription) 
   };
   const Window windows[] = {
       {&program.window1, 6 + 2 + 2 + 2 + 18 + 7},  // the option buttons of both groups included
-      {&program.window2, 6 + 1 + 1 + 3},
-      {&program.window3, 2 + 1 + 3},
+      // The frequency window with "Diagramm", the chart, its spinner and line
+      // and "Verschiebung übernehmen"; the brute-force window with the latter.
+      {&program.window2, 6 + 1 + 1 + 3 + 5},
+      {&program.window3, 2 + 1 + 3 + 1},
   };
   for (const Window& w : windows) {
     const std::vector<QWidget*> controls = Controls(w.window);
@@ -119,6 +121,12 @@ TEST_F(AccessibilityTest, NamesComeFromCaptionsHintsAndTheLabelsBesideTheControl
       {&program.window3, "BitBtn2", "nach deutschen Wörtern sortieren",
        "absteigend nach Anzahl der deutschen Wörter und Wortgruppen sortieren", nullptr},
       {&program.window3, "RichEdit1", "benutzte Wortliste", nullptr, "Label3"},
+      {&program.window2, "SpeedButton1", "Diagramm", nullptr, nullptr},
+      {&program.window2, "Chart1", "Häufigkeitsdiagramm", nullptr, nullptr},
+      {&program.window2, "UpDown2", "Verschiebung des Diagramms ändern", nullptr, nullptr},
+      {&program.window2, "Edit7", "Verschiebung des Diagramms", nullptr, nullptr},
+      {&program.window2, "BitBtn4", "Verschiebung übernehmen", nullptr, nullptr},
+      {&program.window3, "BitBtn4", "Verschiebung übernehmen", nullptr, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);

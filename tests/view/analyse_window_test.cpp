@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -16,12 +17,14 @@
 #include <string>
 #include <vector>
 
+#include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
 #include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/GlyphButton.h"
 #include "toolkit/view/GridWidget.h"
 #include "toolkit/view/QtText.h"
+#include "toolkit/view/UpDownWidget.h"
 
 namespace {
 
@@ -73,10 +76,33 @@ class AnalyseWindowTest : public testing::Test {
     for (int r = 1; r <= rows; ++r) s += cells.Cell(0, r);
     return s;
   }
-  static std::string Text(QDialog* dialog, const char* name) {
+  static std::string Text(const QWidget* dialog, const char* name) {
     return FromQString(TextOf(dialog, name)).value_or("?");
   }
   static void Spin(QDialog* dialog, bool up) { ClickArrow(dialog, "UpDown1", up); }
+
+  // The line under the chart, with the program's decimal separator.
+  std::string Line(int shift, const char* sum, int place, int of) const {
+    return Local(("Verschiebung " + std::to_string(shift) + " · Summe der Fehler-Quadrate " + sum +
+                  " · Platz " + std::to_string(place) + " von " + std::to_string(of))
+                     .c_str());
+  }
+  // Everything that shows the chart's shift shows this one: the chart (and
+  // what a screen reader hears of it), the spinner and the line.
+  void ExpectChartAt(QDialog* dialog, int shift, const std::string& line) const {
+    EXPECT_EQ(program.form2.Chart1.State.Shift, shift);
+    EXPECT_EQ(Find<UpDownWidget>(dialog, "UpDown2")->Position(), shift);
+    EXPECT_EQ(Text(dialog, "Edit7"), line);
+    EXPECT_EQ(Find(dialog, "Chart1")->accessibleDescription(), ToQString(line));
+  }
+  static bool ChartShown(QDialog* dialog) {
+    return Find(dialog, "Chart1")->isVisible() && Find(dialog, "UpDown2")->isVisible() &&
+           Find(dialog, "Edit7")->isVisible() && !Find(dialog, "StringGrid1")->isVisible();
+  }
+  static bool TableShown(QDialog* dialog) {
+    return !Find(dialog, "Chart1")->isVisible() && !Find(dialog, "UpDown2")->isVisible() &&
+           !Find(dialog, "Edit7")->isVisible() && Find(dialog, "StringGrid1")->isVisible();
+  }
 
   Program program;
 };
@@ -100,6 +126,11 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
         {"Label4", {16, 378, 196, 13}},  {"Label8", {72, 392, 135, 13}},
         {"Edit4", {216, 384, 73, 21}},   {"Edit5", {304, 384, 177, 21}},
         {"BitBtn1", {488, 376, 97, 25}},
+        // Beyond the table: the buttons in the free room of the top row, the
+        // chart (hidden) in the table's rectangle above its spinner and line.
+        {"SpeedButton1", {152, 25, 84, 23}}, {"BitBtn4", {240, 25, 137, 23}},
+        {"Chart1", {8, 48, 585, 277}},       {"UpDown2", {8, 328, 25, 25}},
+        {"Edit7", {37, 330, 556, 21}},
     };
     ExpectPlacements(dialog, places);
     EXPECT_EQ(Find<QLabel>(dialog, "Label6")->text(),
@@ -159,14 +190,16 @@ TEST_F(AnalyseWindowTest, ControlsSitWhereTheLayoutPutsThemWithTheirFontsAndTabO
     EXPECT_EQ(grid->Editor(), nullptr);
     EXPECT_EQ(grid->Model().Cell(2, 2), Local(" 0.000"));
 
-    // Tab walks the controls from "Beenden" on, and back to it.
+    // Tab walks the controls from "Beenden" on, then the two added buttons,
+    // and back to "Beenden"; the hidden chart is passed over.
     Find(dialog, "BitBtn1")->setFocus(Qt::TabFocusReason);
     const std::vector<QString> expected = {
         QStringLiteral("BitBtn1"), QStringLiteral("StringGrid1"), QStringLiteral("Edit1"),
         QStringLiteral("UpDown1"), QStringLiteral("BitBtn2"),     QStringLiteral("BitBtn3"),
         QStringLiteral("Edit2"),   QStringLiteral("Edit3"),       QStringLiteral("Edit4"),
-        QStringLiteral("Edit5"),   QStringLiteral("Edit6"),       QStringLiteral("BitBtn1")};
-    EXPECT_EQ(TabWalk(11), expected);
+        QStringLiteral("Edit5"),   QStringLiteral("Edit6"),       QStringLiteral("SpeedButton1"),
+        QStringLiteral("BitBtn4"), QStringLiteral("BitBtn1")};
+    EXPECT_EQ(TabWalk(13), expected);
 
     // Centred on the main window (the frame may shift it by its own size).
     const QPoint offset =
@@ -305,6 +338,12 @@ TEST_F(AnalyseWindowTest, TheGridGrowsWithTheWindowWhichSnapsBackToItsMinimum) {
     EXPECT_EQ(at("Edit5"), QRect(304, 584, 177, 21));
     EXPECT_EQ(at("BitBtn2"), QRect(32, 24, 41, 25));
     EXPECT_EQ(at("Edit6"), QRect(336, 4, 41, 21));
+    // The chart grows as the table does, its spinner and line stay under it.
+    EXPECT_EQ(at("Chart1"), QRect(8, 48, 785, 477));
+    EXPECT_EQ(at("UpDown2"), QRect(8, 528, 25, 25));
+    EXPECT_EQ(at("Edit7"), QRect(37, 530, 756, 21));
+    EXPECT_EQ(at("SpeedButton1"), QRect(152, 25, 84, 23));
+    EXPECT_EQ(at("BitBtn4"), QRect(240, 25, 137, 23));
     EXPECT_EQ(program.form2.Frame.Width, 811);
     EXPECT_EQ(program.form2.Frame.Height, 642);
 
@@ -339,6 +378,197 @@ TEST_F(AnalyseWindowTest, BeendenAndTheTitleBarCloseTheWindowEscapeDoesNot) {
     EXPECT_FALSE(dialog->isVisible());
   });
   EXPECT_EQ(closed, 1);
+}
+
+TEST_F(AnalyseWindowTest, DiagrammPutsTheChartInTheTablesPlaceAndEveryShowingStartsWithTheTable) {
+  Enter("EEEE", 0);
+  Open([&](QDialog* dialog) {
+    auto* diagramm = Find<GlyphButton>(dialog, "SpeedButton1");
+    EXPECT_EQ(diagramm->text(), QStringLiteral("Diagramm"));
+    EXPECT_FALSE(diagramm->GlyphRect().isNull());
+    EXPECT_EQ(Find<QAbstractButton>(dialog, "BitBtn4")->text(),
+              QString::fromUtf8("Verschiebung übernehmen"));
+    EXPECT_TRUE(diagramm->isCheckable());
+    EXPECT_FALSE(diagramm->isChecked());
+    EXPECT_TRUE(TableShown(dialog));
+    ExpectClearOfOthers(dialog, {"SpeedButton1", "BitBtn4"});
+
+    QTest::mouseClick(diagramm, Qt::LeftButton);
+    EXPECT_TRUE(diagramm->isChecked());
+    EXPECT_TRUE(program.form2.SpeedButton1.Down);
+    EXPECT_TRUE(ChartShown(dialog));
+    ExpectClearOfOthers(dialog, {"SpeedButton1", "BitBtn4", "UpDown2", "Edit7"});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return OnScreen(*dialog, {"Chart1", "UpDown2", "Edit7", "SpeedButton1"}); }));
+    ExpectChartAt(dialog, 0, Line(0, "7281.60", 1, 26));
+
+    // From the keyboard: Space lets the button out again, and presses it in.
+    diagramm->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(diagramm, Qt::Key_Space);
+    EXPECT_FALSE(diagramm->isChecked());
+    EXPECT_TRUE(TableShown(dialog));
+    QTest::keyClick(diagramm, Qt::Key_Space);
+    EXPECT_TRUE(ChartShown(dialog));
+    // The chart comes after the button in the tab order, with its spinner and line.
+    EXPECT_EQ(TabWalk(4),
+              (std::vector<QString>{QStringLiteral("SpeedButton1"), QStringLiteral("Chart1"),
+                                    QStringLiteral("UpDown2"), QStringLiteral("Edit7"),
+                                    QStringLiteral("BitBtn4")}));
+    QTest::mouseClick(Find(dialog, "Chart1"), Qt::LeftButton);
+    QTest::keyClick(Find(dialog, "Chart1"), Qt::Key_Right);
+    ASSERT_EQ(Focused(), QStringLiteral("Chart1"));
+    // Closed with the chart in the focus, as the close box leaves it.
+    Find<QAbstractButton>(dialog, "BitBtn1")->click();
+  });
+
+  // Closed with the chart shown and slid: the next showing starts with the
+  // table, and the chart at the recommended shift.
+  Enter("BCC", 0);
+  Open([&](QDialog* dialog) {
+    EXPECT_FALSE(Find<QAbstractButton>(dialog, "SpeedButton1")->isChecked());
+    EXPECT_TRUE(TableShown(dialog));
+    // The keys go to the table in the chart's place, not to the hidden chart.
+    EXPECT_EQ(Focused(), QStringLiteral("StringGrid1"));
+    EXPECT_EQ(Text(dialog, "Edit2"), std::to_string(program.form2.Chart1.State.Shift));
+    EXPECT_EQ(Find<UpDownWidget>(dialog, "UpDown2")->Position(), program.form2.Chart1.State.Shift);
+    Click(dialog, "SpeedButton1");
+    EXPECT_TRUE(ChartShown(dialog));
+  });
+}
+
+TEST_F(AnalyseWindowTest, TheChartSlidesByMouseKeysAndSpinnerAndEverythingShowsTheShift) {
+  Enter("EEEE", 0);  // recommended 0, then 17; 22; 12; 13
+  Open([&](QDialog* dialog) {
+    Click(dialog, "SpeedButton1");
+    auto* chart = Find<FrequencyChartWidget>(dialog, "Chart1");
+    ExpectChartAt(dialog, 0, Line(0, "7281.60", 1, 26));
+
+    // A drag three columns to the right; the press gives the chart the focus.
+    const int y = chart->PlotRect().center().y();
+    const QPoint from(chart->ColumnCentre(2), y);
+    const QPoint to(chart->ColumnCentre(5), y);
+    QTest::mousePress(chart, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, chart->mapToGlobal(to), Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(chart, &move);
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+    EXPECT_TRUE(chart->hasFocus());
+    ExpectChartAt(dialog, 3, Text(dialog, "Edit7"));
+    EXPECT_EQ(Text(dialog, "Edit7").substr(0, 17), W("Verschiebung 3 · "));
+
+    // Keys: Left wraps from 0 to 25, Home goes to 0, and the window's
+    // alternatives stand at their places with their sums.
+    QTest::keyClick(chart, Qt::Key_Home);
+    ExpectChartAt(dialog, 0, Line(0, "7281.60", 1, 26));
+    QTest::keyClick(chart, Qt::Key_Left);
+    EXPECT_EQ(program.form2.Chart1.State.Shift, 25);
+    for (int i = 0; i < 8; ++i) QTest::keyClick(chart, Qt::Key_Left);
+    ExpectChartAt(dialog, 17, Line(17, "8805.60", 2, 26));
+    for (int i = 0; i < 5; ++i) QTest::keyClick(chart, Qt::Key_Right);
+    ExpectChartAt(dialog, 22, Line(22, "9251.60", 3, 26));
+
+    // The spinner, round the alphabet at either end.
+    for (int i = 0; i < 3; ++i) ClickArrow(dialog, "UpDown2", true);
+    ExpectChartAt(dialog, 25, Text(dialog, "Edit7"));
+    ClickArrow(dialog, "UpDown2", true);
+    ExpectChartAt(dialog, 0, Line(0, "7281.60", 1, 26));
+    ClickArrow(dialog, "UpDown2", false);
+    EXPECT_EQ(program.form2.Chart1.State.Shift, 25);
+    for (int i = 0; i < 13; ++i) ClickArrow(dialog, "UpDown2", false);
+    ExpectChartAt(dialog, 12, Line(12, "9307.60", 4, 26));
+    // From the keyboard, too.
+    Find(dialog, "UpDown2")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Find(dialog, "UpDown2"), Qt::Key_Up);
+    ExpectChartAt(dialog, 13, Line(13, "9361.60", 5, 26));
+
+    // The tolerance moves the band; the shift stays.
+    Spin(dialog, true);
+    EXPECT_EQ(program.form2.Chart1.Tolerance(), 4);
+    ExpectChartAt(dialog, 13, Line(13, "9361.60", 5, 26));
+  });
+}
+
+// The README's example: the message enciphered with the 26 letters and the
+// shift 7, the decryption shift moved on to 8 by the learner; the analyses
+// find the key and hand it to the decryption.
+class TakeShiftTest : public AnalyseWindowTest {
+ protected:
+  static constexpr const char* kMessage =
+      "Treffen wir uns nach der Schule am alten Brunnen? Bring die Karte mit!";
+
+  TakeShiftTest() {
+    QWidget* main = &program.window1;
+    auto* edit1 = Find<QLineEdit>(main, "Edit1");
+    edit1->setFocus();
+    QTest::keyClicks(edit1, QString::fromLatin1(kMessage));
+    Click(main, "RadioGroup1Item0");
+    for (int i = 0; i < 10; ++i) ClickArrow(main, "UpDown1", false);  // 17 down to 7
+    Click(main, "BitBtn3");                                           // "alles verschlüsseln"
+    ClickArrow(main, "UpDown2", true);                                // the learner's guess: 8
+    Click(main, "BitBtn7");
+    EXPECT_EQ(MainText("Edit6"), "8");
+    EXPECT_EQ(MainText("Edit5"), "S");
+  }
+
+  std::string MainText(const char* name) const { return Text(&program.window1, name); }
+  std::string DecryptionRow() const {
+    const StringGrid& cells = Find<GridWidget>(&program.window1, "StringGrid2")->Model();
+    std::string row;
+    for (int c = 0; c < cells.ColCount(); ++c) row += cells.Cell(c, 1);
+    return row;
+  }
+  // What the main window shows of a decryption shift just taken.
+  void ExpectDecryptionShift(int shift) {
+    EXPECT_EQ(MainText("Edit6"), std::to_string(shift));
+    EXPECT_EQ(Find<UpDownWidget>(&program.window1, "UpDown2")->Position(), shift);
+    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    EXPECT_EQ(DecryptionRow(), letters.substr(shift) + letters.substr(0, shift));
+    EXPECT_EQ(MainText("Edit5"), "") << "the decryption starts anew";
+    EXPECT_TRUE(Find(&program.window1, "BitBtn7")->isEnabled());
+  }
+};
+
+TEST_F(TakeShiftTest, VerschiebungUebernehmenSetsTheDecryptionToTheRecommendedOrTheChartsShift) {
+  // Under the table: the recommended shift.
+  Open([&](QDialog* dialog) {
+    EXPECT_EQ(Text(dialog, "Edit2"), "7");
+    Click(dialog, "BitBtn4");
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(program.window2.result(), kModalResultTakeShift);
+  ExpectDecryptionShift(7);
+  Click(&program.window1, "BitBtn7");  // "ein Zeichen entschlüsseln"
+  EXPECT_EQ(MainText("Edit5"), "T");
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return OnScreen(program.window1, {"Edit6", "UpDown2", "StringGrid2", "Edit5"}); }));
+
+  // With the chart: the shift the learner slid it to, taken from the keyboard.
+  Open([&](QDialog* dialog) {
+    Click(dialog, "SpeedButton1");
+    QTest::mouseClick(Find(dialog, "Chart1"), Qt::LeftButton);
+    QTest::keyClick(Find(dialog, "Chart1"), Qt::Key_Right);
+    QTest::keyClick(Find(dialog, "Chart1"), Qt::Key_Right);
+    ASSERT_TRUE(TabTo("BitBtn4"));
+    QTest::keyClick(Find(dialog, "BitBtn4"), Qt::Key_Space);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  ExpectDecryptionShift(9);
+  Click(&program.window1, "BitBtn7");
+  EXPECT_EQ(MainText("Edit5"), "R") << "two places past the key, two letters before T";
+}
+
+TEST_F(TakeShiftTest, BeendenAndTheCloseBoxChangeNothingInTheMainWindow) {
+  const std::string row = DecryptionRow();
+  Open([&](QDialog* dialog) {
+    Click(dialog, "SpeedButton1");
+    QTest::keyClick(Find(dialog, "Chart1"), Qt::Key_Left);
+    Click(dialog, "BitBtn1");
+  });
+  Open([&](QDialog* dialog) { dialog->close(); });
+  EXPECT_EQ(MainText("Edit6"), "8");
+  EXPECT_EQ(Find<UpDownWidget>(&program.window1, "UpDown2")->Position(), 8);
+  EXPECT_EQ(DecryptionRow(), row);
+  EXPECT_EQ(MainText("Edit5"), "S");
 }
 
 }  // namespace

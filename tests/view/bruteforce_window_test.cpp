@@ -92,6 +92,7 @@ TEST_F(BruteForceDialog, EveryControlStandsAtItsPlaceWithItsTextAndHint) {
       {"Label2", {560, 8, 39, 13}},    {"StringGrid1", {8, 32, 593, 329}},
       {"Label3", {8, 368, 88, 13}},    {"RichEdit1", {104, 368, 385, 41}},
       {"BitBtn1", {504, 384, 89, 25}},
+      {"BitBtn4", {130, 8, 128, 24}},  // beyond the table, in the free room of the top row
   };
   Open("ghu ohkuhu", 0, [&] {
     EXPECT_EQ(dialog().objectName(), QStringLiteral("Form3"));
@@ -114,6 +115,8 @@ TEST_F(BruteForceDialog, EveryControlStandsAtItsPlaceWithItsTextAndHint) {
     EXPECT_EQ(Find<QWidget>("BitBtn2")->toolTip(),
               U("absteigend nach Anzahl der deutschen Wörter und Wortgruppen sortieren"));
     EXPECT_EQ(Find<QWidget>("BitBtn3")->toolTip(), QString());
+    EXPECT_EQ(Find<QAbstractButton>("BitBtn4")->text(), U("Verschiebung übernehmen"));
+    ExpectClearOfOthers(&dialog(), {"BitBtn4"});
 
     // Centred on the main window.
     const QPoint offset =
@@ -122,9 +125,9 @@ TEST_F(BruteForceDialog, EveryControlStandsAtItsPlaceWithItsTextAndHint) {
 
     // Tab walks the controls from the grid, which has the focus first.
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog()));
-    EXPECT_EQ(TabWalk(6),
+    EXPECT_EQ(TabWalk(7),
               (std::vector<QString>{U("StringGrid1"), U("BitBtn1"), U("BitBtn2"), U("Edit1"),
-                                    U("BitBtn3"), U("RichEdit1"), U("StringGrid1")}));
+                                    U("BitBtn3"), U("RichEdit1"), U("BitBtn4"), U("StringGrid1")}));
     Click("BitBtn1");
   });
 }
@@ -310,6 +313,59 @@ TEST_F(BruteForceDialog, TheCloseBoxCountsAsBeendenAndEscapeClosesNothing) {
   EXPECT_EQ(program.window1.findChild<QLineEdit*>(QStringLiteral("Edit3"))->text(),
             U("GHU OHKUHU"));
   EXPECT_TRUE(MainButton(QStringLiteral("BitBtn12"))->isEnabled());
+}
+
+// "Verschiebung übernehmen" takes the shift of the row the learner clicked,
+// or of the top row, to the main window's decryption, which then reads that
+// row's text; "Beenden" takes nothing.
+TEST_F(BruteForceDialog, VerschiebungUebernehmenTakesTheLearnersRowToTheDecryption) {
+  auto mainText = [&](const char* name) { return TextOf(&program.window1, name); };
+  struct Case {
+    const char* name;
+    int clickRow;  // 0: no row clicked
+    const char* shift;
+    const char* plaintext;
+  };
+  const Case cases[] = {
+      {"the top row after sorting by score", 0, "3", "DER LEHRER"},
+      {"the row clicked", 3, "16", "QRE YRUERE"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Open("ghu ohkuhu", 0, [&] {
+      // By "dt. Wörter"; a new showing keeps that button disabled once used.
+      if (!Find<QWidget>("BitBtn2")->isEnabled()) Click("BitBtn3");
+      Click("BitBtn2");
+      if (c.clickRow > 0)
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                          grid().CellRect(2, c.clickRow).center());
+      Click("BitBtn4");
+    });
+    EXPECT_EQ(dialog().result(), kModalResultTakeShift);
+    EXPECT_EQ(mainText("Edit6"), U(c.shift));
+    EXPECT_EQ(mainText("Edit5"), QString()) << "the decryption starts anew";
+    ::Click(&program.window1, "BitBtn9");  // "sofort alle Zeichen entschlüsseln"
+    EXPECT_EQ(mainText("Edit5"), U(c.plaintext));
+  }
+
+  // "Beenden" after a row was picked changes nothing. The row stays the
+  // current one, highlighted, in the next showing (in shift order again),
+  // where the keyboard takes it.
+  Open("ghu ohkuhu", 0, [&] {
+    QTest::keyClick(&grid(), Qt::Key_Down);  // from row 3 to row 4
+    Click("BitBtn1");
+  });
+  EXPECT_EQ(mainText("Edit6"), U("16"));
+  EXPECT_EQ(mainText("Edit5"), U("QRE YRUERE"));
+  Open("ghu ohkuhu", 0, [&] {
+    EXPECT_EQ(cells().Current().Row, 4);
+    EXPECT_EQ(cells().Cell(0, 4), "3");
+    ASSERT_TRUE(TabTo("BitBtn4"));
+    QTest::keyClick(Find<QWidget>("BitBtn4"), Qt::Key_Space);
+  });
+  EXPECT_EQ(mainText("Edit6"), U("3"));
+  ::Click(&program.window1, "BitBtn9");
+  EXPECT_EQ(mainText("Edit5"), U("DER LEHRER"));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ constexpr Glyph kAllGlyphs[] = {
     Glyph::DecryptStepwise,   Glyph::DecryptAll,
     Glyph::FrequencyAnalysis, Glyph::PairAnalysis,
     Glyph::BruteForce,        Glyph::Close,
-    Glyph::SortDown,
+    Glyph::SortDown,          Glyph::Chart,
 };
 
 class GlyphIconTest : public testing::Test {

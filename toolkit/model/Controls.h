@@ -44,6 +44,12 @@ struct Button : Control {
   bool Enabled = true;
 };
 
+// A button that stays pressed in until it is clicked again: the click flips
+// Down, then the view raises the click handler, which reads it.
+struct SpeedButton : Button {
+  bool Down = false;
+};
+
 // A read-only rich-text box; the view wraps its text to the box's width.
 struct RichEdit : Control {
   std::string Text;
@@ -54,22 +60,32 @@ struct RadioGroup : Control {
   int ItemIndex = 0;
 };
 
-// An up-down spinner without wrap-around. The arrow operations report whether
-// the position really moved: only then does the view raise the click handler.
-// Setting Position from a handler raises nothing.
+// An up-down spinner. The arrow operations report whether the position really
+// moved: only then does the view raise the click handler. Setting Position
+// from a handler raises nothing. A spinner stops at Min and Max unless it
+// wraps, when the arrow beyond Max gives Min and the one below Min gives Max.
 struct UpDown : Control {
   int Min = 0;
   int Max = 100;
   int Position = 0;
+  bool Wrap = false;
+  bool Visible = true;
 
   bool ClickUp() {
-    if (Position >= Max) return false;
+    if (Position >= Max) return WrapTo(Min);
     ++Position;
     return true;
   }
   bool ClickDown() {
-    if (Position <= Min) return false;
+    if (Position <= Min) return WrapTo(Max);
     --Position;
+    return true;
+  }
+
+ private:
+  bool WrapTo(int end) {
+    if (!Wrap || Position == end) return false;
+    Position = end;
     return true;
   }
 };

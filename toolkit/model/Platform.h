@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "toolkit/model/ModalFrame.h"
+
 // The four kinds of message box; each is titled with the German word of its kind.
 enum class MessageKind {
   Warning,       // "Warnung"
@@ -38,9 +40,10 @@ class Platform {
   virtual MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                                     MessageButtons buttons) = 0;
 
-  // Shows a window modally and returns when the user has closed it. The
-  // window's FormShow runs before it appears, over windows that are up to date.
-  virtual void ShowModal(ModalForm form) = 0;
+  // Shows a window modally and returns, when the user has closed it, what the
+  // window handed back. The window's FormShow runs before it appears, over
+  // windows that are up to date.
+  virtual ModalReply ShowModal(ModalForm form) = 0;
 
   // Brings the screen up to date with the models now, in the middle of a
   // handler. Calls that come faster than the screen can show may be dropped.

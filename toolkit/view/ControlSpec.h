@@ -9,8 +9,9 @@
 //
 // The kind of widget follows from the control of the window model the row
 // shows (Model): an Edit becomes a field, a Button a glyph button, a row
-// without a control a label, and so on. Nothing else refers to a control by
-// its name, so a name cannot be misspelt in a second list.
+// without a control a label, and so on; a window's own kind of widget (a
+// chart) comes from the row's Widget. Nothing else refers to a control by its
+// name, so a name cannot be misspelt in a second list.
 
 #include <QColor>
 #include <QRect>
@@ -33,6 +34,7 @@ struct FontSpec {
   int Pixels = 11;
   bool Bold = false;
   bool Italic = false;
+  int Stretch = 100;  // below 100 condensed, for a caption that has too little room
 };
 
 // How a string grid looks and what the learner may do in it.
@@ -48,11 +50,12 @@ inline constexpr GridWidget::Options kReadOnlyTable{
     .Editing = false, .RangeSelect = true, .ColSizing = true};
 
 // The control of the window model that a row's widget shows, which decides the
-// widget: a field, a glyph button, an up-down spinner, a string grid, an option
-// group, a read-only text box; no control: a label. Any other control is a
-// read-only line that the window keeps up to date itself.
-using ControlModel = std::variant<std::monostate, Edit*, Button*, UpDown*, StringGrid*,
-                                  RadioGroup*, RichEdit*, Control*>;
+// widget: a field, a glyph button, a glyph button that stays pressed in, an
+// up-down spinner, a string grid, an option group, a read-only text box; no
+// control: a label. Any other control is a read-only line that the window
+// keeps up to date itself.
+using ControlModel = std::variant<std::monostate, Edit*, Button*, SpeedButton*, UpDown*,
+                                  StringGrid*, RadioGroup*, RichEdit*, Control*>;
 
 inline constexpr int kNoTabStop = -1;
 
@@ -81,4 +84,7 @@ struct ControlSpec {
   const char* Description = nullptr;   // what it holds or does, for a screen reader
   const char* ToolTip = nullptr;
   const char* File = nullptr;  // a file it reads or writes: %1 in the description and tooltip
+  // A widget of the window's own kind, made by the window and bound by it;
+  // the row places, names and describes it, and puts it into the tab order.
+  std::function<QWidget*(QWidget* window)> Widget = {};
 };

@@ -82,7 +82,8 @@ void ControlTable::Build(std::vector<ControlSpec> rows) {
     QWidget* widget = Make(row);
     widget->setObjectName(QString::fromLatin1(row.Name));
     if (row.Font.Family)
-      widget->setFont(MakeFont(row.Font.Family, row.Font.Pixels, row.Font.Bold, row.Font.Italic));
+      widget->setFont(MakeFont(row.Font.Family, row.Font.Pixels, row.Font.Bold, row.Font.Italic,
+                               row.Font.Stretch));
     if (row.ToolTip) widget->setToolTip(RowText(row, row.ToolTip));
     Describe(row, widget);
     layout_.Place(widget, row.Place, row.Anchors, window_->size());
@@ -132,6 +133,16 @@ QWidget* ControlTable::Make(const ControlSpec& row) {
       binder.BindButton(*model, button, row.OnClick);
       return button;
     }
+    QWidget* operator()(SpeedButton* model) const {
+      auto* button = new GlyphButton(row.Caption ? U(row.Caption) : QString(),
+                                     row.Icon ? GlyphIcon(*row.Icon) : QIcon(), window);
+      button->SetGlyphSide(row.GlyphSide);
+      button->SetSpacing(row.GlyphSpacing);
+      if (row.GlyphCentred) button->SetMargin(-1);
+      button->setCheckable(true);
+      binder.BindSpeedButton(*model, button, row.OnClick);
+      return button;
+    }
     QWidget* operator()(UpDown* model) const {
       auto* spinner = new UpDownWidget(window);
       binder.BindUpDown(*model, spinner, row.OnClick);
@@ -161,11 +172,13 @@ QWidget* ControlTable::Make(const ControlSpec& row) {
       return box;
     }
   };
+  if (row.Widget) return row.Widget(window_);
   return std::visit(Maker{row, window_, binder_}, row.Model);
 }
 
 void ControlTable::Describe(const ControlSpec& row, QWidget* widget) const {
-  if (std::holds_alternative<std::monostate>(row.Model)) return;  // a label speaks for itself
+  // A label speaks for itself.
+  if (std::holds_alternative<std::monostate>(row.Model) && !row.Widget) return;
   const char* name = row.AccessibleName ? row.AccessibleName : row.Caption;
   if (!name || !row.Description)
     qFatal("Control table: %s has no name or no description for a screen reader", row.Name);

@@ -12,15 +12,16 @@ bool bitmapSansUsable = false;
 
 }  // namespace
 
-QFont MakeFont(const char* family, int pixelHeight, bool bold, bool italic) {
+QFont MakeFont(const char* family, int pixelHeight, bool bold, bool italic, int stretch) {
   QString name = QString::fromLatin1(family);
   if (name == QLatin1String(kSansSerif) &&
-      (!bitmapSansUsable || bold || italic || pixelHeight != kBitmapHeight))
+      (!bitmapSansUsable || bold || italic || pixelHeight != kBitmapHeight || stretch != 100))
     name = QString::fromLatin1(kScalableSans);
   QFont font(name);
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   font.setItalic(italic);
+  if (stretch != 100) font.setStretch(stretch);
   // Courier New is fixed-pitch; ask for it so any fallback keeps the columns.
   if (name == QLatin1String(kCourierNew)) font.setStyleHint(QFont::TypeWriter);
   return font;

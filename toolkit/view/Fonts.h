@@ -14,7 +14,10 @@
 inline constexpr const char* kSansSerif = "MS Sans Serif";
 inline constexpr const char* kCourierNew = "Courier New";
 
-QFont MakeFont(const char* family, int pixelHeight, bool bold = false, bool italic = false);
+// stretch below 100 condenses the font, for a caption whose room is too
+// narrow; the bitmap face cannot condense, so the scalable one stands in.
+QFont MakeFont(const char* family, int pixelHeight, bool bold = false, bool italic = false,
+               int stretch = 100);
 
 // The default font of every window: MS Sans Serif, 11 pixels.
 QFont DefaultWindowFont();

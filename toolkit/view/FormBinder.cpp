@@ -43,12 +43,31 @@ void FormBinder::BindButton(Button& model, QAbstractButton* widget, Handler onCl
   BindFocus(model, widget);
 }
 
+void FormBinder::BindSpeedButton(SpeedButton& model, QAbstractButton* widget, Handler onClick) {
+  buttons_.push_back({&model, widget});
+  connect(widget, &QAbstractButton::clicked, this, [this, &model, widget, onClick](bool checked) {
+    if (!model.Enabled || busy_) {
+      widget->setChecked(model.Down);  // the click changes nothing
+      return;
+    }
+    model.Down = checked;
+    Run(onClick);
+  });
+  syncs_.push_back([&model, widget] {
+    if (widget->isChecked() != model.Down) widget->setChecked(model.Down);
+  });
+  BindFocus(model, widget);
+}
+
 void FormBinder::BindUpDown(UpDown& model, UpDownWidget* widget, Handler onClick) {
   connect(widget, &UpDownWidget::ArrowClicked, this, [this, &model, onClick](bool up) {
     if (busy_) return;
     if (up ? model.ClickUp() : model.ClickDown()) Run(onClick);
   });
-  syncs_.push_back([&model, widget] { widget->ShowPosition(model.Min, model.Max, model.Position); });
+  syncs_.push_back([this, &model, widget] {
+    widget->ShowPosition(model.Min, model.Max, model.Position);
+    if (widget->isVisibleTo(window_) != model.Visible) widget->setVisible(model.Visible);
+  });
   BindFocus(model, widget);
 }
 

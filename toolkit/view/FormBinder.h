@@ -40,7 +40,11 @@ class FormBinder : public QObject {
   void BindEdit(Edit& model, QLineEdit* widget);
   // Buttons: the model's enabled flag; a click raises the handler.
   void BindButton(Button& model, QAbstractButton* widget, Handler onClick);
-  // Spinners: an arrow click that moves the position raises the handler.
+  // Buttons that stay pressed in (checkable): a click flips the model's Down,
+  // then raises the handler; the widget shows Down as checked.
+  void BindSpeedButton(SpeedButton& model, QAbstractButton* widget, Handler onClick);
+  // Spinners: an arrow click that moves the position raises the handler; a
+  // spinner shows while the model's Visible is set.
   void BindUpDown(UpDown& model, UpDownWidget* widget, Handler onClick);
   // Option groups: choosing another item raises the handler. Button ids are item indexes.
   void BindRadioGroup(RadioGroup& model, QButtonGroup* group, QWidget* box, Handler onClick);

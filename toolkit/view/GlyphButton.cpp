@@ -26,6 +26,14 @@ QRect GlyphButton::GlyphRect() const {
   return QRect(x, y, kGlyphSize, kGlyphSize);
 }
 
+QRect GlyphButton::CaptionRect() const {
+  const QRect glyph = GlyphRect();
+  const int textWidth = fontMetrics().horizontalAdvance(text());
+  if (glyph.isNull()) return QRect((width() - textWidth) / 2, 0, textWidth, height());
+  if (side_ == Side::Left) return QRect(glyph.right() + 1 + spacing_, 0, textWidth, height());
+  return QRect(glyph.left() - spacing_ - textWidth, 0, textWidth, height());
+}
+
 void GlyphButton::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
   QStyleOptionButton option;
@@ -34,26 +42,18 @@ void GlyphButton::paintEvent(QPaintEvent*) {
   option.icon = QIcon();
   painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
-  // A pressed button shows its face one pixel down and to the right.
-  const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
-  QRect glyph = GlyphRect();
-  const QFontMetrics metrics(font());
-  const int textWidth = metrics.horizontalAdvance(text());
-  QRect textRect;
-  if (glyph.isNull()) {
-    textRect = QRect((width() - textWidth) / 2, 0, textWidth, height());
-  } else if (side_ == Side::Left) {
-    textRect = QRect(glyph.right() + 1 + spacing_, 0, textWidth, height());
-  } else {
-    textRect = QRect(glyph.left() - spacing_ - textWidth, 0, textWidth, height());
-  }
+  // A pressed button, and one that stays pressed in, shows its face one pixel
+  // down and to the right.
+  const QPoint shift = isDown() || isChecked() ? QPoint(1, 1) : QPoint(0, 0);
+  const QRect glyph = GlyphRect();
+  const QRect textRect = CaptionRect();
   if (!glyph.isNull()) {
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     painter.drawPixmap(glyph.translated(shift),
                        icon().pixmap(QSize(kGlyphSize, kGlyphSize), devicePixelRatioF(), mode));
   }
   painter.save();
-  painter.setClipRect(rect().adjusted(2, 2, -2, -2));
+  painter.setClipRect(CaptionRoom());
   style()->drawItemText(&painter, textRect.translated(shift), Qt::AlignLeft | Qt::AlignVCenter,
                         palette(), isEnabled(), text(), QPalette::ButtonText);
   painter.restore();

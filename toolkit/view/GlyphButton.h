@@ -21,8 +21,12 @@ class GlyphButton : public QPushButton {
   void SetMargin(int margin) { margin_ = margin; update(); }
   void SetSpacing(int spacing) { spacing_ = spacing; update(); }  // glyph to caption
 
-  // Where the glyph is drawn, in widget coordinates (for tests).
+  // Where the glyph and the caption are drawn, in widget coordinates (for
+  // tests), before a pressed button moves them; the caption is cut to
+  // CaptionRoom().
   QRect GlyphRect() const;
+  QRect CaptionRect() const;
+  QRect CaptionRoom() const { return rect().adjusted(2, 2, -2, -2); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

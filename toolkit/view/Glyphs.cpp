@@ -212,6 +212,33 @@ void DrawBars(const Canvas& c, bool pairs) {
   }
 }
 
+void DrawChart(const Canvas& c) {
+  // The frequency chart in small: blue bars on an axis, and the German
+  // profile as the chart draws it, lightly filled behind the bars and
+  // outlined in vermilion over them; one blue bar stands higher than its
+  // profile bar.
+  const QColor line(0xD5, 0x5E, 0x00);
+  const QColor fill(0xD5, 0x5E, 0x00, 0x48);
+  c.Fill(0, 0, 0, 15, kInk);
+  c.Fill(0, 15, 15, 15, kInk);
+  struct Column {
+    int left;     // of the outline; the blue bar is the two pixels in its middle
+    int barTop;   // of the blue bar
+    int profile;  // top of the outline
+  };
+  // The outline is one device pixel wide at either ratio, as in the chart,
+  // so the larger picture shows more of the bars inside it.
+  const qreal w = 1.0 / c.ratio;
+  for (const Column col : {Column{2, 8, 6}, Column{7, 3, 1}, Column{12, 9, 11}}) {
+    c.Fill(col.left, col.profile, col.left + 3, 14, fill);
+    c.Fill(col.left + 1, col.barTop, col.left + 2, 14, kBlue.fill);
+    const QRectF box(col.left, col.profile, 4, 15 - col.profile);
+    c.p.fillRect(QRectF(box.left(), box.top(), box.width(), w), line);
+    c.p.fillRect(QRectF(box.left(), box.top(), w, box.height()), line);
+    c.p.fillRect(QRectF(box.right() - w, box.top(), w, box.height()), line);
+  }
+}
+
 void DrawBruteForce(const Canvas& c) {
   // A sledgehammer at 45 degrees, head up and to the right. Its slanted edges
   // are drawn without smoothing at ratio 1, where a blurred edge would be half
@@ -294,6 +321,9 @@ QImage Picture(Glyph glyph, int ratio) {
       break;
     case Glyph::Close:
       DrawClose(c);
+      break;
+    case Glyph::Chart:
+      DrawChart(c);
       break;
     case Glyph::SortDown:
       break;

@@ -21,6 +21,7 @@ enum class Glyph {
   BruteForce,         // "brachiale Kryptoanalyse (Brute Force)"
   Close,              // "Beenden"
   SortDown,           // the sort buttons of the analysis windows: a black triangle pointing down
+  Chart,              // "Diagramm": bars with the German profile drawn over them
 };
 
 // The glyph as an icon: QIcon::Normal and QIcon::Disabled pixmaps at 16 × 16

@@ -62,7 +62,7 @@ ControlSpec ModalFormDialog::CloseButton(ControlSpec row) {
 void ModalFormDialog::Create() { binder_->Run(handlers_.FormCreate); }
 
 void ModalFormDialog::PrepareShowing() {
-  frame_.ModalResult = kModalResultNone;
+  frame_.StartShowing();
   binder_->Run(handlers_.FormShow);
   CentreOnOwner();
 }

@@ -86,9 +86,10 @@ MessageAnswer QtPlatform::ShowMessage(MessageKind kind, const std::string& text,
   return ShowMessageBox(kind, body, buttons, nullptr);
 }
 
-void QtPlatform::ShowModal(ModalForm form) {
+ModalReply QtPlatform::ShowModal(ModalForm form) {
   Redraw();
-  if (const auto it = showers_.find(form); it != showers_.end() && it->second) it->second();
+  if (const auto it = showers_.find(form); it != showers_.end() && it->second) return it->second();
+  return {};
 }
 
 void QtPlatform::RedrawNow() {
@@ -142,7 +143,7 @@ char QtPlatform::DecimalSeparator() const {
   return '.';
 }
 
-void QtPlatform::SetModalShower(ModalForm form, std::function<void()> show) {
+void QtPlatform::SetModalShower(ModalForm form, std::function<ModalReply()> show) {
   showers_[form] = std::move(show);
 }
 

@@ -16,13 +16,14 @@ class QtPlatform : public Platform {
  public:
   MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                             MessageButtons buttons) override;
-  void ShowModal(ModalForm form) override;
+  ModalReply ShowModal(ModalForm form) override;
   void RedrawNow() override;
   PauseEnd Pause(int milliseconds) override;
   char DecimalSeparator() const override;
 
-  // How a modal window is shown: the app registers each window it shows modally here.
-  void SetModalShower(ModalForm form, std::function<void()> show);
+  // How a modal window is shown: the app registers each window it shows
+  // modally here, with what the window hands back once it has closed.
+  void SetModalShower(ModalForm form, std::function<ModalReply()> show);
   // Brings a view up to date with its model before the windows are repainted.
   void AddRedrawHook(std::function<void()> hook);
 
@@ -30,7 +31,7 @@ class QtPlatform : public Platform {
   // Runs the hooks and paints what they changed, now.
   void Redraw();
 
-  std::map<ModalForm, std::function<void()>> showers_;
+  std::map<ModalForm, std::function<ModalReply()>> showers_;
   std::vector<std::function<void()>> redrawHooks_;
   QElapsedTimer sinceRedraw_;  // invalid until the first redraw
   bool redrawDropped_ = false;  // a redraw came within a frame of the last one
