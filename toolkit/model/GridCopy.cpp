@@ -35,10 +35,8 @@ void AppendEscaped(std::string& out, const std::string& text) {
 }  // namespace
 
 CopiedTable CopyCells(const StringGrid& cells, GridRect rect) {
-  const GridRect whole = cells.Body();
-  GridRect body{std::max(rect.Left, whole.Left), std::max(rect.Top, whole.Top),
-                std::min(rect.Right, whole.Right), std::min(rect.Bottom, whole.Bottom)};
-  if (body.Left > body.Right || body.Top > body.Bottom) body = whole;
+  GridRect body = rect.Within(cells.Body());
+  if (body.Empty()) body = cells.Body();
   CopiedTable table;
   table.HeaderRows = std::clamp(cells.FixedRows(), 0, cells.RowCount());
   table.HeaderCols = std::clamp(cells.FixedCols(), 0, cells.ColCount());

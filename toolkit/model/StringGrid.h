@@ -5,6 +5,7 @@
 // a grid that shrinks and grows again shows its old cells. Fonts and the row
 // height belong to the view.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,12 @@ struct GridRect {
   friend bool operator==(const GridRect&, const GridRect&) = default;
   bool Contains(GridCoord c) const {
     return c.Col >= Left && c.Col <= Right && c.Row >= Top && c.Row <= Bottom;
+  }
+  bool Empty() const { return Right < Left || Bottom < Top; }
+  // The cells this rectangle shares with another; Empty() when none.
+  GridRect Within(const GridRect& other) const {
+    return {std::max(Left, other.Left), std::max(Top, other.Top), std::min(Right, other.Right),
+            std::min(Bottom, other.Bottom)};
   }
 };
 
