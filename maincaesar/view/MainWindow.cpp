@@ -36,6 +36,7 @@ constexpr FontSpec kCourier13{kCourierNew, 13};
 // the fields, spinners and tables, the option groups, the buttons. Places are
 // in the client area; every button is 25 pixels high. The diskette buttons
 // name their file (%1) and, at run time, the folder of drive A: (ShowDriveDirectory).
+// The steps place the tables' selection, so "Kopieren" copies a table whole.
 std::vector<ControlSpec> Controls(TForm1& f) {
   return {
       {.Name = "Label5", .Place = {8, 8, 48, 13}, .Caption = "Klartext:", .Font = kBold,
@@ -96,13 +97,15 @@ std::vector<ControlSpec> Controls(TForm1& f) {
        .Description = "erhöht oder verringert den Schlüssel der Entschlüsselung um eins"},
 
       {.Name = "StringGrid1", .Place = {112, 184, 665, 65}, .Tab = 1, .Font = kCourier13,
-       .Grid = {.Options = {.Editing = true, .Tabs = true, .DrawFocusSelected = true},
+       .Grid = {.Options = {.Editing = true, .Tabs = true, .DrawFocusSelected = true,
+                            .CopyWholeTable = true},
                 .RowHeight = 20},
        .Model = &f.StringGrid1, .AccessibleName = "Chiffre",
        .Description = "Verschlüsselungs-Tabelle, Chiffren-Tabelle: oben die Klartext-Zeichen, "
                       "darunter die gesuchten Chiffrentextzeichen"},
       {.Name = "StringGrid2", .Place = {112, 424, 665, 65}, .Tab = 29, .Font = {kSansSerif, 11},
-       .Colour = kBlack, .Grid = {.RowHeight = 20}, .Model = &f.StringGrid2,
+       .Colour = kBlack, .Grid = {.Options = {.CopyWholeTable = true}, .RowHeight = 20},
+       .Model = &f.StringGrid2,
        .AccessibleName = "Entschlüsselungs-Tabelle",
        .Description = "oben die gesuchten Klartextzeichen, darunter die Chiffrentext-Zeichen"},
 

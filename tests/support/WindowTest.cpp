@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBackingStore>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +47,31 @@ std::vector<QString> TabWalk(int presses) {
     visited.push_back(Focused());
   }
   return visited;
+}
+
+QStringList ChooseFromContextMenu(QWidget* widget, QPoint pos, const char* entry) {
+  QStringList offered;
+  bool chosen = entry == nullptr;
+  // The menu runs a loop of its own; the choice is made inside it.
+  QTimer::singleShot(0, widget, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    QAction* choice = nullptr;
+    for (QAction* action : menu->actions()) {
+      offered << action->text();
+      if (entry && action->text() == QString::fromUtf8(entry)) choice = action;
+    }
+    menu->close();
+    if (choice) {
+      choice->trigger();
+      chosen = true;
+    }
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+  QApplication::sendEvent(widget, &event);
+  EXPECT_TRUE(chosen) << "no entry " << entry << " in "
+                      << qPrintable(offered.join(QLatin1Char('|')));
+  return offered;
 }
 
 void InsideModal(QDialog& dialog, const std::function<void()>& open,

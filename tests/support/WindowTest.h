@@ -54,6 +54,12 @@ std::vector<QString> TabWalk(int presses);
 void InsideModal(QDialog& dialog, const std::function<void()>& open,
                  const std::function<void()>& inside);
 
+// Opens the context menu of widget as a right click at pos (in widget
+// coordinates) does, chooses the entry whose text is entry (nothing for
+// nullptr) and gives the texts of all entries offered, in order. No menu: an
+// empty list.
+QStringList ChooseFromContextMenu(QWidget* widget, QPoint pos, const char* entry);
+
 // Calls a function every few milliseconds while a handler runs: its pauses
 // keep the event loop turning, so the probe sees what the learner sees.
 class Probe {

@@ -56,15 +56,18 @@ void StringGrid::SetDefaultColWidth(int width) {
 void StringGrid::SetCurrent(GridCoord cell) {
   anchor_ = cell;
   current_ = cell;
+  allSelected_ = false;
   ++selectionRevision_;
 }
 
 void StringGrid::ExtendSelectionTo(GridCoord cell) {
   current_ = cell;
+  allSelected_ = false;
   ++selectionRevision_;
 }
 
 GridRect StringGrid::Selection() const {
+  if (allSelected_) return Body();
   return {std::min(anchor_.Col, current_.Col), std::min(anchor_.Row, current_.Row),
           std::max(anchor_.Col, current_.Col), std::max(anchor_.Row, current_.Row)};
 }
@@ -72,5 +75,15 @@ GridRect StringGrid::Selection() const {
 void StringGrid::SetSelection(GridRect rect) {
   anchor_ = {rect.Left, rect.Top};
   current_ = {rect.Right, rect.Bottom};
+  allSelected_ = false;
   ++selectionRevision_;
+}
+
+void StringGrid::SelectAll() {
+  allSelected_ = true;
+  ++selectionRevision_;
+}
+
+GridRect StringGrid::Body() const {
+  return {fixedCols_, fixedRows_, colCount_ - 1, rowCount_ - 1};
 }

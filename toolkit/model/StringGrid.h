@@ -5,6 +5,7 @@
 // a grid that shrinks and grows again shows its old cells. Fonts and the row
 // height belong to the view.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,12 @@ struct GridRect {
   friend bool operator==(const GridRect&, const GridRect&) = default;
   bool Contains(GridCoord c) const {
     return c.Col >= Left && c.Col <= Right && c.Row >= Top && c.Row <= Bottom;
+  }
+  bool Empty() const { return Right < Left || Bottom < Top; }
+  // The cells this rectangle shares with another; Empty() when none.
+  GridRect Within(const GridRect& other) const {
+    return {std::max(Left, other.Left), std::max(Top, other.Top), std::min(Right, other.Right),
+            std::min(Bottom, other.Bottom)};
   }
 };
 
@@ -71,10 +78,19 @@ class StringGrid : public Control {
   void SetCurrent(GridCoord cell);
   // Moves the current cell and keeps the anchor: a range selection.
   void ExtendSelectionTo(GridCoord cell);
-  // The rectangle between the anchor and the current cell.
+  // The rectangle between the anchor and the current cell; after SelectAll,
+  // every cell outside the fixed rows and columns.
   GridRect Selection() const;
   // Sets anchor and current cell to the corners of a rectangle.
   void SetSelection(GridRect rect);
+  // Selects every cell outside the fixed rows and columns, whatever the counts
+  // become, and leaves the current cell where it is: a handler that goes on
+  // from the current cell (a step keeps its column) finds it where it was. The
+  // next move of the current cell or the selection ends it.
+  void SelectAll();
+  // The cells outside the fixed rows and columns; Right or Bottom lies before
+  // Left or Top when there are none.
+  GridRect Body() const;
 
   // Bumped by every change of the current cell or the selection.
   std::uint64_t SelectionRevision() const { return selectionRevision_; }
@@ -88,6 +104,7 @@ class StringGrid : public Control {
   ColumnWidths widths_;
   GridCoord anchor_;
   GridCoord current_;
+  bool allSelected_ = false;
   std::uint64_t revision_ = 0;
   std::uint64_t widthRevision_ = 0;
   std::uint64_t selectionRevision_ = 0;

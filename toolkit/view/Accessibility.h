@@ -1,25 +1,10 @@
 #pragma once
-// What a screen reader learns about the toolkit's own widgets. (Each control's
-// German name, description and label come from its row of the window's
-// control table: ControlTable.h.) The string grid is a table whose current
-// cell is its one child and is announced whenever it moves, and the up-down
-// spinner is a spin box with a position, an increase and a decrease.
+// What a screen reader learns about the toolkit's own widgets beyond what Qt
+// tells it. (Each control's German name, description and label come from its
+// row of the window's control table: ControlTable.h.) The up-down spinner is a
+// spin box with a position, an increase and a decrease. The string grid brings
+// its own table (GridAccessible.cpp).
 
-#include <QString>
-
-#include "toolkit/model/StringGrid.h"
-
-class GridWidget;
-
-// Where a cell stands, as a screen reader says it: by the texts of its row's
-// and its column's header cells ("Zeile E, Spalte Anzahl"), or by numbers where
-// the grid has no headers.
-QString CellPlace(const StringGrid& cells, GridCoord cell);
-
-// Registers the accessible interfaces of GridWidget and UpDownWidget. Their
-// constructors call it; the second and later calls do nothing.
+// Registers the accessible interface of UpDownWidget. Its constructor calls
+// it; the second and later calls do nothing.
 void InstallToolkitAccessibility();
-
-// Tells a screen reader that the grid's current cell has moved: the cell is
-// renamed, and while the grid has the focus the cell takes it.
-void AnnounceCurrentCell(GridWidget* grid);

@@ -6,11 +6,24 @@
 // writes the user's moves and edits straight back into it; it makes no other
 // decision.
 //
-// A screen reader sees a table whose current cell is announced as it moves
-// (Accessibility.h).
+// "Kopieren" (Ctrl+C) and "Alles markieren" (Ctrl+A), in its German context
+// menu, copy the selection with its headers as text and as an HTML table and
+// select every cell. A screen reader sees a table of cells under their headers
+// and follows the selection, the current cell and every change of the cells.
 //
 // Only the visible cells are painted, and of each cell only as much text as can
 // fit, so cells of tens of thousands of characters cost no more than short ones.
+//
+// The class is defined in several files, one for each thing it does:
+//   GridWidget.cpp      syncing with the model, scrolling, the highlight
+//   GridGeometry.h      where the cells stand, without a widget
+//   GridPainting.cpp    drawing the cells
+//   GridNavigation.cpp  moving the current cell and selecting by keys and mouse,
+//                       sizing columns
+//   GridEditor.cpp      the in-place editor
+//   GridClipboard.cpp   copying and selecting all, the context menu
+//   GridAccessible.cpp  what a screen reader reads and hears (CellPlace.h: how
+//                       it says where a cell stands)
 
 #include <QAbstractScrollArea>
 
@@ -18,7 +31,9 @@
 #include <vector>
 
 #include "toolkit/model/StringGrid.h"
+#include "toolkit/view/GridGeometry.h"
 
+class QAction;
 class QLineEdit;
 
 class GridWidget : public QAbstractScrollArea {
@@ -31,6 +46,9 @@ class GridWidget : public QAbstractScrollArea {
     bool RangeSelect = true;         // dragging or Shift+arrows select a rectangle
     bool ColSizing = false;          // the user can drag column borders in the fixed rows
     bool DrawFocusSelected = false;  // the current cell stays highlighted while focused
+    // "Kopieren" takes the whole table, whatever is selected: for a table whose
+    // selection the window's handlers place, as a step highlights its column.
+    bool CopyWholeTable = false;
   };
 
   GridWidget(StringGrid& model, Options options, QWidget* parent = nullptr);
@@ -45,7 +63,7 @@ class GridWidget : public QAbstractScrollArea {
 
   // Brings the widget up to date with the model: counts, cells, column widths
   // and selection. When the current cell has moved since the last call, it is
-  // scrolled into view.
+  // scrolled into view. A listening screen reader hears of every change once.
   void Sync();
 
   // The first scrollable column and row on screen.
@@ -58,8 +76,19 @@ class GridWidget : public QAbstractScrollArea {
   GridCoord CellAt(QPoint point) const;
   // Whether a cell is drawn in the highlight colour right now.
   bool IsCellHighlighted(int col, int row) const;
+  // Whether the grid or its in-place editor has the keyboard focus.
+  bool HoldsFocus() const;
+  // Whether the learner can type into a cell.
+  bool IsEditable(GridCoord cell) const;
   // The in-place editor, while it is open.
   QLineEdit* Editor() const;
+
+  // "Kopieren": the selection (or the whole table) with its header cells onto
+  // the clipboard as tab-separated text and as an HTML table. Changes nothing.
+  void CopySelection() const;
+  // "Alles markieren": every cell outside the fixed rows and columns, the
+  // current cell staying where it is.
+  void SelectAll();
 
  Q_SIGNALS:
   // The user typed into a cell; the model already holds the new text.
@@ -74,28 +103,37 @@ class GridWidget : public QAbstractScrollArea {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  int ColX(int col) const;  // -1 when scrolled out of view
-  int RowY(int row) const;
-  int LastFullyVisibleCol() const;
-  int LastFullyVisibleRow() const;
-  int MaxLeftCol() const;
-  int MaxTopRow() const;
+  GridGeometry Geometry() const;
   void UpdateScrollBars();
   void ApplyColWidths();
   void ScrollIntoView(GridCoord cell);
+  // GridNavigation.cpp
   void MoveCurrent(GridCoord cell, bool extend);
-  bool IsEditable(GridCoord cell) const;
+  // GridEditor.cpp
   void OpenEditor(const QString* replaceWith);
   void CloseEditor();
   void PlaceEditor();
-  int ColumnBorderAt(QPoint point) const;  // the column whose right border is under point, or -1
+  // GridPainting.cpp
   void PaintCell(class QPainter& painter, int col, int row, const QRect& rect) const;
+  // GridClipboard.cpp
+  void MakeActions();
+  void ShowMenu(QPoint viewportPos);
+  void ShowMenuAtCurrentCell();  // opened from the keyboard
+  // GridAccessible.cpp. A screen reader asks Qt's factory for the grid's
+  // table; the constructor registers it.
+  static void InstallAccessibility();
+  // Tell a listening screen reader what changed since it was last told;
+  // nothing while none listens. AnnounceSelection covers the highlighted cells
+  // and, while the grid has the focus, the current cell.
+  void AnnounceCells(bool countsChanged);
+  void AnnounceSelection();
 
   StringGrid& model_;
   Options options_;
@@ -106,6 +144,8 @@ class GridWidget : public QAbstractScrollArea {
   std::uint64_t syncedSelection_ = ~std::uint64_t{0};
   std::uint64_t syncedCells_ = ~std::uint64_t{0};
   std::uint64_t syncedWidths_ = ~std::uint64_t{0};
+  int syncedColCount_ = -1;
+  int syncedRowCount_ = -1;
   QLineEdit* editor_ = nullptr;
   GridCoord editing_{-1, -1};
   QString textBeforeEdit_;
@@ -113,4 +153,11 @@ class GridWidget : public QAbstractScrollArea {
   int sizingStartX_ = 0;
   int sizingStartWidth_ = 0;
   bool selecting_ = false;
+  QAction* copy_ = nullptr;       // "Kopieren"
+  QAction* selectAll_ = nullptr;  // "Alles markieren"
+  // The highlighted cells a screen reader was last told of: the selection cut
+  // to the cells outside the fixed rows and columns (or nothing), but for the
+  // current cell where the focus frame stands in place of the highlight.
+  GridRect announcedCells_{0, 0, -1, -1};
+  GridCoord announcedHole_{-1, -1};
 };
