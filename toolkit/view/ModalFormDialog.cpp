@@ -76,8 +76,11 @@ void ModalFormDialog::Sync() { binder_->Sync(); }
 
 void ModalFormDialog::CentreOnOwner() {
   if (!owner_) return;
-  // The window system reports the frame once the native window exists.
-  winId();
+  // The window system reports the frame once the native window exists. It is
+  // made with create(), not winId(): winId() marks the dialog a native child
+  // of its owner, and Qt then turns every control of the owner into a native
+  // window of its own.
+  create();
   QRect frame = frameGeometry();
   frame.moveCenter(owner_->window()->frameGeometry().center());
   // Never with the title bar off the screen, where the window could no longer
