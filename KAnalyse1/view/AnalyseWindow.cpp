@@ -2,17 +2,17 @@
 
 #include "KAnalyse1/model/TForm2.h"
 #include "KAnalyse1/view/FrequencyChartWidget.h"
-#include "toolkit/view/ControlSpec.h"
+#include "toolkit/view/ControlRow.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
 
 namespace {
 
-// Every control of the window, one row each (ControlSpec.h): the labels, the
+// Every control of the window, one row each (ControlRow.h): the labels, the
 // fields and the spinner, the table, the buttons. Places are in the client
 // area of the smallest window, 603 × 408. The tab order runs from "Beenden"
 // (0), which therefore has the focus when the window opens.
-std::vector<ControlSpec> Controls(TForm2& f) {
+std::vector<ControlRow> Controls(TForm2& f) {
   return {
       {.Name = "Label6", .Place = {88, 8, 243, 13},
        .Caption = "Analyse beruht auf dem eingestellten Alphabet  mit: ", .LabelFor = &f.Edit6},

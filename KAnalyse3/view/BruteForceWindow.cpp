@@ -1,18 +1,18 @@
 #include "KAnalyse3/view/BruteForceWindow.h"
 
 #include "KAnalyse3/model/TForm3.h"
-#include "toolkit/view/ControlSpec.h"
+#include "toolkit/view/ControlRow.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
 #include "toolkit/view/GridWidget.h"
 
 namespace {
 
-// Every control of the window, one row each (ControlSpec.h): the labels, the
+// Every control of the window, one row each (ControlRow.h): the labels, the
 // field and the sort buttons, the table and the word list, "Beenden". Places
 // are in the client area of the smallest window, 611 × 415. The table is the
 // first tab stop and has the focus when the window opens.
-std::vector<ControlSpec> Controls(TForm3& f) {
+std::vector<ControlRow> Controls(TForm3& f) {
   return {
       {.Name = "Label1", .Place = {264, 8, 243, 13}, .Anchors = kAnchorTopRight,
        .Caption = "Analyse beruht auf dem eingestellten Alphabet  mit: ", .LabelFor = &f.Edit1},

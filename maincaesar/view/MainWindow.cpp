@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "maincaesar/model/TForm1.h"
-#include "toolkit/view/ControlSpec.h"
+#include "toolkit/view/ControlRow.h"
 #include "toolkit/view/ControlTable.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/FormBinder.h"
@@ -29,15 +29,15 @@ const QColor kBlack(0x00, 0x00, 0x00);
 // The banner in the top right corner names the release.
 constexpr const char* kReleaseBanner = "Chiffrarium 1.0 \xE2\x80\x93 Ausgabe f\xC3\xBCr Schulen";
 
-constexpr FontSpec kBold{kSansSerif, 11, true};
-constexpr FontSpec kCourier13{kCourierNew, 13};
+constexpr FontStyle kBold{kSansSerif, 11, true};
+constexpr FontStyle kCourier13{kCourierNew, 13};
 
-// Every control of the workbench, one row each (ControlSpec.h): the labels,
+// Every control of the workbench, one row each (ControlRow.h): the labels,
 // the fields, spinners and tables, the option groups, the buttons. Places are
 // in the client area; every button is 25 pixels high. The diskette buttons
 // name their file (%1) and, at run time, the folder of drive A: (ShowDriveDirectory).
 // The steps place the tables' selection, so "Kopieren" copies a table whole.
-std::vector<ControlSpec> Controls(TForm1& f) {
+std::vector<ControlRow> Controls(TForm1& f) {
   return {
       {.Name = "Label5", .Place = {8, 8, 48, 13}, .Caption = "Klartext:", .Font = kBold,
        .LabelFor = &f.Edit1},

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "toolkit/view/ControlSpec.h"
+#include "toolkit/view/ControlRow.h"
 #include "toolkit/view/ControlTable.h"
 #include "toolkit/view/FormBinder.h"
 
@@ -18,7 +18,7 @@ struct Form {
   Edit Edit2;
 };
 
-void Build(std::vector<ControlSpec> rows) {
+void Build(std::vector<ControlRow> rows) {
   QWidget window;
   auto* binder = new FormBinder(&window);  // the window owns it
   ControlTable table(&window, *binder, QSize(200, 100));
@@ -28,21 +28,21 @@ void Build(std::vector<ControlSpec> rows) {
 TEST(ControlTableDeathTest, AMistakeInATableStopsTheProgramAsTheWindowIsMade) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");  // the child starts afresh, with its own Qt
   Form f;
-  const ControlSpec edit1{.Name = "Edit1", .Place = {8, 8, 80, 21}, .Tab = 0, .Model = &f.Edit1,
+  const ControlRow edit1{.Name = "Edit1", .Place = {8, 8, 80, 21}, .Tab = 0, .Model = &f.Edit1,
                           .AccessibleName = "Klartext", .Description = "zu verschlüsselnder Text"};
-  ControlSpec edit2 = edit1;
+  ControlRow edit2 = edit1;
   edit2.Name = "Edit2";
   edit2.Model = &f.Edit2;
-  ControlSpec nameless = edit1;
+  ControlRow nameless = edit1;
   nameless.AccessibleName = nullptr;
-  const ControlSpec labelForEdit2{.Name = "Label1", .Place = {8, 40, 80, 13},
+  const ControlRow labelForEdit2{.Name = "Label1", .Place = {8, 40, 80, 13},
                                   .Caption = "Geheimtext:", .LabelFor = &f.Edit2};
-  ControlSpec edit2AtStop1 = edit2;
+  ControlRow edit2AtStop1 = edit2;
   edit2AtStop1.Tab = 1;
 
   struct Case {
     const char* what;
-    std::vector<ControlSpec> rows;
+    std::vector<ControlRow> rows;
     const char* message;
   };
   const Case cases[] = {

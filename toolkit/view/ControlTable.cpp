@@ -20,12 +20,12 @@
 namespace {
 
 // A row's text with its file's name for %1.
-QString RowText(const ControlSpec& row, const char* text) {
+QString RowText(const ControlRow& row, const char* text) {
   if (!text) return {};
   return row.File ? U(text).arg(QString::fromLatin1(row.File)) : U(text);
 }
 
-void SetColours(QWidget* widget, const ControlSpec& row, QPalette::ColorRole textRole) {
+void SetColours(QWidget* widget, const ControlRow& row, QPalette::ColorRole textRole) {
   if (!row.Colour.isValid() && !row.Background.isValid() && !row.ButtonFace) return;
   QPalette palette = widget->palette();
   if (row.ButtonFace) palette.setColor(QPalette::Base, palette.color(QPalette::Button));
@@ -36,7 +36,7 @@ void SetColours(QWidget* widget, const ControlSpec& row, QPalette::ColorRole tex
 
 // Option buttons fill the group's columns top to bottom, then left to right,
 // below the group's title.
-QGroupBox* MakeOptionGroup(const ControlSpec& row, QWidget* window, QButtonGroup*& buttons) {
+QGroupBox* MakeOptionGroup(const ControlRow& row, QWidget* window, QButtonGroup*& buttons) {
   auto* box = new QGroupBox(U(row.Caption), window);
   buttons = new QButtonGroup(box);
   const int count = static_cast<int>(row.Items.size());
@@ -73,10 +73,10 @@ QTextEdit* MakeTextBox(QWidget* window) {
 ControlTable::ControlTable(QWidget* window, FormBinder& binder, QSize designedClient)
     : window_(window), binder_(binder), layout_(designedClient) {}
 
-void ControlTable::Build(std::vector<ControlSpec> rows) {
+void ControlTable::Build(std::vector<ControlRow> rows) {
   rows_ = std::move(rows);
   std::set<std::string> names;
-  for (const ControlSpec& row : rows_) {
+  for (const ControlRow& row : rows_) {
     if (!row.Name || !names.insert(row.Name).second)
       qFatal("Control table: two controls named %s", row.Name ? row.Name : "(none)");
     QWidget* widget = Make(row);
@@ -96,9 +96,9 @@ void ControlTable::Build(std::vector<ControlSpec> rows) {
   layout_.FitLabels(window_->size());
 }
 
-QWidget* ControlTable::Make(const ControlSpec& row) {
+QWidget* ControlTable::Make(const ControlRow& row) {
   struct Maker {
-    const ControlSpec& row;
+    const ControlRow& row;
     QWidget* window;
     FormBinder& binder;
 
@@ -176,7 +176,7 @@ QWidget* ControlTable::Make(const ControlSpec& row) {
   return std::visit(Maker{row, window_, binder_}, row.Model);
 }
 
-void ControlTable::Describe(const ControlSpec& row, QWidget* widget) const {
+void ControlTable::Describe(const ControlRow& row, QWidget* widget) const {
   // A label speaks for itself.
   if (std::holds_alternative<std::monostate>(row.Model) && !row.Widget) return;
   const char* name = row.AccessibleName ? row.AccessibleName : row.Caption;

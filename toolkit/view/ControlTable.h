@@ -1,5 +1,5 @@
 #pragma once
-// The widgets of one window, made from its table of ControlSpec rows: each
+// The widgets of one window, made from its table of ControlRow rows: each
 // bound to its control of the window model, placed and anchored, named and
 // described for screen readers, chained in tab order. A mistake that a table
 // can still hold (two rows of one name, two controls at one tab stop, a label
@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "toolkit/view/ControlSpec.h"
+#include "toolkit/view/ControlRow.h"
 #include "toolkit/view/Layout.h"
 
 class FormBinder;
@@ -27,7 +27,7 @@ class ControlTable {
 
   // Makes and places a widget for every row, then fits the labels to their
   // texts (Layout.h). Once per window.
-  void Build(std::vector<ControlSpec> rows);
+  void Build(std::vector<ControlRow> rows);
 
   // Moves the anchored controls for a new client size.
   void Apply(QSize client) const { layout_.Apply(client); }
@@ -40,14 +40,14 @@ class ControlTable {
   void AddToFileToolTips(const QString& line);
 
  private:
-  QWidget* Make(const ControlSpec& row);
-  void Describe(const ControlSpec& row, QWidget* widget) const;
+  QWidget* Make(const ControlRow& row);
+  void Describe(const ControlRow& row, QWidget* widget) const;
   void ChainTabOrder() const;
   void TieLabels() const;
 
   QWidget* window_;
   FormBinder& binder_;
   AnchorLayout layout_;
-  std::vector<ControlSpec> rows_;
+  std::vector<ControlRow> rows_;
   std::vector<QWidget*> widgets_;  // by row
 };

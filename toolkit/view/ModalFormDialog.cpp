@@ -22,7 +22,7 @@ QSize ClientSize(int outerWidth, int outerHeight) {
 }  // namespace
 
 ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const char* name,
-                                 const char* caption, std::vector<ControlSpec> controls,
+                                 const char* caption, std::vector<ControlRow> controls,
                                  QWidget* owner)
     : QDialog(owner),
       frame_(frame),
@@ -52,7 +52,7 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const cha
 
 ModalFormDialog::~ModalFormDialog() = default;
 
-ControlSpec ModalFormDialog::CloseButton(ControlSpec row) {
+ControlRow ModalFormDialog::CloseButton(ControlRow row) {
   row.Caption = "Beenden";
   row.Icon = Glyph::Close;
   row.Anchors = kAnchorBottomRight;  // it stays in the bottom right corner of a growing window

@@ -18,7 +18,7 @@
 class ControlTable;
 class FormBinder;
 class ModalFrame;
-struct ControlSpec;
+struct ControlRow;
 
 class ModalFormDialog : public QDialog {
   Q_OBJECT
@@ -45,13 +45,13 @@ class ModalFormDialog : public QDialog {
 
   // A window's "Beenden": the row of its close button, which this completes
   // with the caption, the glyph and the anchors every such button has.
-  static ControlSpec CloseButton(ControlSpec row);
+  static ControlRow CloseButton(ControlRow row);
 
   // The window's name (its object name) and caption, and its control table,
   // laid out for the client area of the frame's smallest size. The first tab
   // stop has the focus when the window opens.
   ModalFormDialog(ModalFrame& frame, Handlers handlers, const char* name, const char* caption,
-                  std::vector<ControlSpec> controls, QWidget* owner);
+                  std::vector<ControlRow> controls, QWidget* owner);
   ~ModalFormDialog() override;
 
   // Runs the model's FormCreate and shows its result. The program calls it

@@ -29,7 +29,7 @@
 #include "toolkit/view/Layout.h"
 
 // A font by family and character height in pixels; no family: the window's font.
-struct FontSpec {
+struct FontStyle {
   const char* Family = nullptr;
   int Pixels = 11;
   bool Bold = false;
@@ -59,13 +59,13 @@ using ControlModel = std::variant<std::monostate, Edit*, Button*, SpeedButton*, 
 
 inline constexpr int kNoTabStop = -1;
 
-struct ControlSpec {
+struct ControlRow {
   const char* Name = nullptr;          // the control's name, also its widget's object name
   QRect Place = {};                    // left, top, width × height in the client area as designed
   unsigned Anchors = kAnchorTopLeft;   // the edges of a growing window it keeps its distance to
   int Tab = kNoTabStop;                // its stop in the tab order, counted from 0
   const char* Caption = nullptr;       // a label's or a button's text, an option group's title
-  FontSpec Font = {};
+  FontStyle Font = {};
   QColor Colour = {};                  // the text's colour, where not the style's
   QColor Background = {};              // a field's background, where not the style's
   bool ButtonFace = false;             // a background in the window's button-face colour
