@@ -22,6 +22,7 @@
 #include "KAnalyse1/model/FrequencyChart.h"
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "ciphercore/Upcase.h"
+#include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/Fonts.h"
 
@@ -36,15 +37,6 @@ const char* const kLongText =
     "Straße ins Dorf (erst 1962 kam der Bus), und im Winter blieb man wochenlang unter sich. Öfter "
     "als heute saß die ganze Familie zusammen am Ofen. Über eines sind sich alle einig: Nirgends "
     "schmeckt der Tee so gut wie nach einem langen Spaziergang im Wind!";
-
-std::string Encipher(const std::string& text, int size, int key) {
-  const std::string_view alphabet = MasterAlphabetCharacters().substr(0, size);
-  std::string out = text;
-  for (char& c : out)
-    if (const auto p = alphabet.find(c); p != std::string_view::npos)
-      c = alphabet[(p + key) % size];
-  return out;
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 
 #include "KAnalyse3/model/BruteForce.h"
 #include "KAnalyse3/model/WordCounter.h"
+#include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
 
 namespace {
@@ -24,19 +25,6 @@ std::uint64_t NaiveCount(const std::vector<std::string>& words, const std::strin
       ++hits;
   }
   return hits;
-}
-
-// Enciphers as the workbench's encryption table does: row 0 looked up, row 1
-// answered; characters outside the alphabet in use stay.
-std::string Encipher(const std::string& plain, int shift, int alphabetSize) {
-  CipherCore core;
-  StringGrid grid(alphabetSize, 2, 0, 1);
-  CipherTable table(grid);
-  BuildMasterAlphabet(core, grid);
-  BuildShiftedRow(grid, shift);
-  std::string out;
-  for (const char c : plain) out.push_back(*EncLookup(table, alphabetSize, c).Character);
-  return out;
 }
 
 class Engine : public testing::Test {
@@ -118,7 +106,7 @@ TEST_F(Engine, EachTrialUndoesTheEncryptionWithItsShift) {
       W("DER LEHRER SAGT: 42 SCHÜLER ÜBEN CÄSAR-CHIFFREN. WER? ÄÖÜß! $ & ~ é");
   for (const int n : {26, 27, 37, 60}) {
     for (int shift = 0; shift < n; ++shift) {
-      Analyse(Encipher(plain, shift, n), n);
+      Analyse(Encipher(plain, n, shift), n);
       EXPECT_EQ(EntryWithShift(shift).TrialText, plain) << "N " << n << " shift " << shift;
     }
     EXPECT_EQ(EntryWithShift(0).TrialText, core.AnalysisText);
@@ -216,7 +204,7 @@ TEST_F(Engine, ScoresEqualThePlainSearchOnARealText) {
         "DEN TEXT LESEN; FÜR ALLE ANDEREN IST ER NUR EIN DURCHEINANDER VON ZEICHEN. "
         "DIE KRYPTOANALYSE ZEIGT, WIE MAN AUCH OHNE SCHLÜSSEL ZUM ZIEL KOMMT.");
   for (const int n : {26, 27, 37, 60}) {
-    Analyse(Encipher(plain, 11, n), n);
+    Analyse(Encipher(plain, n, 11), n);
     for (int i = 1; i <= n; ++i)
       EXPECT_EQ(state.BruteTable[i].WordCount, NaiveCount(Words(), state.BruteTable[i].TrialText))
           << "N " << n << " entry " << i;

@@ -12,6 +12,7 @@
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "KAnalyse1/model/FrequencyChart.h"
 #include "ciphercore/Upcase.h"
+#include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
 
 namespace {
@@ -27,17 +28,6 @@ const std::string& GermanSample() {
         "Freiheit? Warum fiel die Mauer? Ob sie die Antworten kennen, zeigt die Prüfung am 24. "
         "Mai!"));
   return text;
-}
-
-// The text enciphered with shift under the first size characters of the
-// master alphabet, as the workbench does; other characters stay as they are.
-std::string Encipher(const std::string& text, int size, int shift) {
-  const std::string_view alphabet = MasterAlphabetCharacters().substr(0, size);
-  std::string out = text;
-  for (char& c : out)
-    if (const auto p = alphabet.find(c); p != std::string_view::npos)
-      c = alphabet[(p + shift) % size];
-  return out;
 }
 
 int ColumnOf(char c) {

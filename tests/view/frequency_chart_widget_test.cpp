@@ -21,6 +21,7 @@
 #include "KAnalyse1/model/FrequencyChart.h"
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "ciphercore/Upcase.h"
+#include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
 #include "toolkit/view/Fonts.h"
 #include "toolkit/view/QtText.h"
@@ -42,15 +43,6 @@ constexpr int kWidth = 585;
 constexpr int kHeight = 305;
 
 const QColor kProfileLine(0xD5, 0x5E, 0x00);
-
-std::string Encipher(const std::string& text, int size, int key) {
-  const std::string_view alphabet = MasterAlphabetCharacters().substr(0, size);
-  std::string out = text;
-  for (char& c : out)
-    if (const auto p = alphabet.find(c); p != std::string_view::npos)
-      c = alphabet[(p + key) % size];
-  return out;
-}
 
 class ChartWidget : public testing::Test {
  protected:
