@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include "toolkit/view/Fonts.h"
+#include "toolkit/view/text/Fonts.h"
 
 namespace {
 
@@ -33,17 +33,24 @@ QString DriveFolderName(const DriveRoot& root) {
 Program::Program() : driveRoot(DriveARoot()) {
   form1.FormCreate();
   window1.ShowDriveDirectory(DriveFolderName(driveRoot));
-  window2.Create();
-  window3.Create();
-  platform.SetModalShower(TForm1::kForm2, [this] {
-    window2.ShowModal();
-    return form2.Frame.Reply();
-  });
-  platform.SetModalShower(TForm1::kForm3, [this] {
-    window3.ShowModal();
-    return form3.Frame.Reply();
-  });
+  // The analysis windows are created with the program, their models at once:
+  // the tolerance and the word list are there before the first showing.
+  form2.FormCreate();
+  form3.FormCreate();
+  form1.ReadTakenShiftsFrom(form2, form3);
+  platform.SetModalShower(TForm1::kForm2, [this] { return Window2().ShowModal(); });
+  platform.SetModalShower(TForm1::kForm3, [this] { return Window3().ShowModal(); });
   platform.AddRedrawHook([this] { window1.Sync(); });
+}
+
+AnalyseWindow& Program::Window2() {
+  if (!window2_) window2_ = std::make_unique<AnalyseWindow>(form2, &window1);
+  return *window2_;
+}
+
+BruteForceWindow& Program::Window3() {
+  if (!window3_) window3_ = std::make_unique<BruteForceWindow>(form3, &window1);
+  return *window3_;
 }
 
 void Program::Show() {

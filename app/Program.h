@@ -1,8 +1,10 @@
 #pragma once
 // Everything one run of the program owns, created in the order the program
 // starts: the units' shared state, the platform, the main window with its
-// model, then the two analysis windows. main() builds one; window tests, the
-// screenshot tool and the benchmark build their own.
+// model, then the models of the two analysis windows. Their Qt windows are
+// made when first shown (or asked for): the program comes up as fast as a bare
+// window. main() builds one; window tests, the screenshot tool and the
+// benchmark build their own.
 
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "KAnalyse1/model/TForm2.h"
@@ -14,7 +16,7 @@
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
 #include "maincaesar/view/MainWindow.h"
-#include "toolkit/view/QtPlatform.h"
+#include "toolkit/view/platform/QtPlatform.h"
 
 class Program {
  public:
@@ -22,6 +24,11 @@ class Program {
 
   // Shows the main window in the middle of the desktop; its FormShow runs now.
   void Show();
+
+  // "Kryptoanalyse -- Einzelzeichen" and "Brachiale Kryptoanalyse (Brute
+  // Force)", made at the first call.
+  AnalyseWindow& Window2();
+  BruteForceWindow& Window3();
 
   CipherCore core;
   QtPlatform platform;
@@ -31,10 +38,13 @@ class Program {
   MainWindow window1{form1};
   FrequencyAnalysis frequency;  // AnalyseTable and Tolerance
   TForm2 form2{frequency, core, platform};
-  AnalyseWindow window2{form2, &window1};  // "Kryptoanalyse -- Einzelzeichen"
   BruteForceState bruteForce;
   TForm3 form3{bruteForce, core};
-  BruteForceWindow window3{form3, &window1};  // "Brachiale Kryptoanalyse (Brute Force)"
+
+ private:
+  // Owned here and parented to the main window; they go first.
+  std::unique_ptr<AnalyseWindow> window2_;
+  std::unique_ptr<BruteForceWindow> window3_;
 };
 
 // Loads Qt's own German texts (context menus, standard buttons) whatever the

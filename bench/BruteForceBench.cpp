@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "KAnalyse3/model/BruteForce.h"
+#include "allgfunkt/PosixDrive.h"
 #include "app/Program.h"
 #include "bench/NullPlatform.h"
 #include "bench/SampleText.h"
@@ -21,9 +22,8 @@
 #include "ciphercore/CipherCore.h"
 #include "ciphercore/Upcase.h"
 #include "maincaesar/model/TForm1.h"
-#include "toolkit/view/FormBinder.h"
-#include "toolkit/view/GridWidget.h"
-#include "allgfunkt/PosixDrive.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/grid/GridWidget.h"
 
 namespace {
 
@@ -114,8 +114,8 @@ class EndAfterGridPaint : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !painted) {
       painted = true;
-      QTimer::singleShot(0, &program_.window3, [this] {
-        program_.window3.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
+      QTimer::singleShot(0, &program_.Window3(), [this] {
+        program_.Window3().findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
       });
     }
     return QObject::eventFilter(watched, event);
@@ -138,11 +138,11 @@ const bench::Registration kOpenWindow{
     {"KAnalyse3/window/open from the main window until the grid has painted, 65535 chars", [] {
        auto program = ProgramWithLongCiphertext();
        auto watcher = std::make_shared<EndAfterGridPaint>(*program);
-       program->window3.Grid().viewport()->installEventFilter(watcher.get());
+       program->Window3().Grid().viewport()->installEventFilter(watcher.get());
        auto* button = program->window1.findChild<QAbstractButton*>(QStringLiteral("BitBtn12"));
        return bench::Run{[button] { button->click(); },
                          [program, watcher] {
-                           return watcher->painted && !program->window3.isVisible() &&
+                           return watcher->painted && !program->Window3().isVisible() &&
                                   GridHoldsLongTrials(*program);
                          }};
      }}};
@@ -154,10 +154,10 @@ const bench::Registration kScroll{
        auto program = ProgramWithLongCiphertext();
        // What the brute-force button hands over, without its modal showing.
        program->core.AnalysisText = UpcaseText(program->form1.Edit3.Text());
-       program->window3.Binder().Run([&] { program->form3.FormShow(); });
-       program->window3.show();  // not modal, so the setup can return
-       WaitUntilExposed(program->window3);
-       GridWidget& grid = program->window3.Grid();
+       program->Window3().Binder().Run([&] { program->form3.FormShow(); });
+       program->Window3().show();  // not modal, so the setup can return
+       WaitUntilExposed(program->Window3());
+       GridWidget& grid = program->Window3().Grid();
        return bench::Run{
            [&grid] {
              grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);

@@ -22,8 +22,8 @@
 #include "bench/Scenario.h"
 #include "ciphercore/Upcase.h"
 #include "maincaesar/model/TForm1.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/UpDownWidget.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/UpDownWidget.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ struct Session {
     program.form1.RadioGroup1Click();
     program.form1.Edit3.SetText(Ciphertext());
     program.window1.Sync();
-    grid = program.window2.findChild<GridWidget*>(QStringLiteral("StringGrid1"));
+    grid = program.Window2().findChild<GridWidget*>(QStringLiteral("StringGrid1"));
     watch = std::make_unique<PaintWatch>(grid->viewport());
   }
   bool Analysed() const {
@@ -136,11 +136,12 @@ const bench::Registration kOpenWindow{
        auto s = std::make_shared<Session>();
        // Once the grid has painted, a zero-timer ends the modal loop.
        s->watch->OnPaint = [s = s.get()] {
-         QTimer::singleShot(0, &s->program.window2, [s] { s->program.window2.done(1); });
+         QTimer::singleShot(0, &s->program.Window2(), [s] { s->program.Window2().done(1); });
        };
        // Should the grid never paint, the window still closes and the run
        // reports a wrong result instead of hanging.
-       QTimer::singleShot(2000, &s->program.window2, [s = s.get()] { s->program.window2.done(0); });
+       QTimer::singleShot(2000, &s->program.Window2(),
+                          [s = s.get()] { s->program.Window2().done(0); });
        auto* button = s->program.window1.findChild<QAbstractButton*>(QStringLiteral("BitBtn10"));
        return bench::Run{[button] { QTest::mouseClick(button, Qt::LeftButton); },
                          [s] { return s->watch->Paints > 0 && s->Analysed(); }};
@@ -153,10 +154,10 @@ const bench::Registration kToleranceClick{
        // Opened as "Kryptoanalyse Einzelzeichen" opens it, but without a modal
        // loop, so that the click alone can be timed.
        s->program.core.AnalysisText = Ciphertext();
-       s->program.window2.PrepareShowing();
-       s->program.window2.show();
+       s->program.Window2().PrepareShowing();
+       s->program.Window2().show();
        WaitForPaint(*s->watch, 0);
-       auto* spinner = s->program.window2.findChild<UpDownWidget*>(QStringLiteral("UpDown1"));
+       auto* spinner = s->program.Window2().findChild<UpDownWidget*>(QStringLiteral("UpDown1"));
        return bench::Run{[s, spinner] {
                            const int paints = s->watch->Paints;
                            QTest::mouseClick(spinner, Qt::LeftButton, {},

@@ -21,7 +21,7 @@
 #include "bench/Scenario.h"
 #include "ciphercore/Upcase.h"
 #include "toolkit/model/Controls.h"
-#include "toolkit/view/Fonts.h"
+#include "toolkit/view/text/Fonts.h"
 
 namespace {
 
@@ -68,7 +68,10 @@ const bench::Registration kModel{
      "(65535 chars)",
      [] {
        auto m = std::make_shared<Model>(Model{LongText(), {}});
-       return bench::Run{[m] { m->chart.Rebuild(m->analysis, m->core); },
+       return bench::Run{[m] {
+                           const ShiftRanking ranking = RankShifts(m->analysis, m->core, '.');
+                           m->chart.Rebuild(m->analysis, m->core, ranking);
+                         },
                          [m] {
                            return m->chart.Size() == kFullAlphabet &&
                                   m->chart.RecommendedShift() == kKey && m->chart.Place(kKey) == 1;
@@ -98,7 +101,7 @@ bool WaitForPaint(const PaintCounter& counter, int paints) {
 
 struct Window : Analysed {
   Window() : Analysed(LongText()) {
-    chart.Rebuild(analysis, core);
+    chart.Rebuild(analysis, core, RankShifts(analysis, core, '.'));
     widget = std::make_unique<FrequencyChartWidget>(chart, ',');
     widget->setFont(DefaultWindowFont());
     widget->resize(kChartWidth, kChartHeight);
@@ -145,7 +148,7 @@ struct InWindow {
     // What "Kryptoanalyse Einzelzeichen" hands over, without its modal loop.
     program.core.AnalysisText = LongText().core.AnalysisText;
     program.core.AlphabetSize = kFullAlphabet;
-    AnalyseWindow& window = program.window2;
+    AnalyseWindow& window = program.Window2();
     window.PrepareShowing();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) std::fputs("window not shown\n", stderr);

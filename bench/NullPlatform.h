@@ -12,7 +12,7 @@ class NullPlatform : public Platform {
   MessageAnswer ShowMessage(MessageKind, const std::string&, MessageButtons) override {
     return MessageAnswer::None;
   }
-  ModalReply ShowModal(ModalForm) override { return {kModalResultOk, 0}; }
+  int ShowModal(ModalForm) override { return kModalResultOk; }
   void RedrawNow() override {}
   PauseEnd Pause(int) override { return PauseEnd::TimeUp; }
   char DecimalSeparator() const override { return ','; }

@@ -12,7 +12,7 @@
 #include "bench/SampleText.h"
 #include "bench/Scenario.h"
 #include "ciphercore/Upcase.h"
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "ciphercore/Upcase.h"
 #include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/Fonts.h"
+#include "toolkit/view/text/Fonts.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   CountCharacters(analysis, core);
   MatchTolerance(analysis, core);
   FrequencyChart chart;
-  chart.Rebuild(analysis, core);
+  chart.Rebuild(analysis, core, RankShifts(analysis, core, '.'));
   if (!last.empty() && last != "focus") chart.State.SlideTo(std::atoi(last.c_str()));
 
   FrequencyChartWidget widget(chart, ',');

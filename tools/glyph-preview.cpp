@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QTextStream>
 
-#include "toolkit/view/Glyphs.h"
+#include "toolkit/view/widgets/Glyphs.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/UpDownWidget.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/UpDownWidget.h"
 
 namespace {
 
@@ -50,7 +50,8 @@ bool SaveSteps(Program& program, const QDir& folder) {
   auto* shift = program.window1.findChild<UpDownWidget*>(QStringLiteral("UpDown1"));
   for (int i = 0; i < 10; ++i)  // from 17 down to 7
     QTest::mouseClick(shift, Qt::LeftButton, {}, shift->DownRect().center());
-  for (int i = 0; i < kStepsShown; ++i) Click(program.window1, "BitBtn1");  // "ein Zeichen verschlüsseln"
+  for (int i = 0; i < kStepsShown; ++i)
+    Click(program.window1, "BitBtn1");  // "ein Zeichen verschlüsseln"
   QTest::qWait(50);
   return Save(program.window1, folder, "hauptfenster-schritte.png");
 }
@@ -79,26 +80,29 @@ bool SaveAnalysis(Program& program, Window& window, const char* button, const QD
 // by German words shows the message on top.
 bool SaveAnalyses(Program& program, const QDir& folder) {
   Click(program.window1, "BitBtn3");  // "alles verschlüsseln"
-  bool ok = SaveAnalysis(program, program.window2, "BitBtn10", folder,
+  bool ok = SaveAnalysis(program, program.Window2(), "BitBtn10", folder,
                          "kryptoanalyse-einzelzeichen.png", nullptr);
   // "Diagramm" pressed; the learner starts from shift 0 and slides the
   // profile right until its peaks stand on the bars.
   const auto slideTo7 = [&] {
-    Click(program.window2, "SpeedButton1");
-    auto* chart = program.window2.findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
+    Click(program.Window2(), "SpeedButton1");
+    auto* chart = program.Window2().findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
     QTest::mouseClick(chart, Qt::LeftButton);
     QTest::keyClick(chart, Qt::Key_Home);
     for (int i = 0; i < 7; ++i) QTest::keyClick(chart, Qt::Key_Right);
   };
-  ok = SaveAnalysis(program, program.window2, "BitBtn10", folder, "kryptoanalyse-diagramm.png",
+  ok = SaveAnalysis(program, program.Window2(), "BitBtn10", folder, "kryptoanalyse-diagramm.png",
                     slideTo7) &&
        ok;
-  ok = SaveAnalysis(program, program.window3, "BitBtn12", folder, "brute-force.png", [&] {
-         Click(program.window3, "BitBtn2");  // sort by "dt. Wörter"
-         // The learner picks the row that reads as German.
-         GridWidget& grid = program.window3.Grid();
-         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(2, 1).center());
-       }) && ok;
+  ok = SaveAnalysis(program, program.Window3(), "BitBtn12", folder, "brute-force.png",
+                    [&] {
+                      Click(program.Window3(), "BitBtn2");  // sort by "dt. Wörter"
+                      // The learner picks the row that reads as German.
+                      GridWidget& grid = program.Window3().Grid();
+                      QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                                        grid.CellRect(2, 1).center());
+                    }) &&
+       ok;
   return ok;
 }
 

@@ -26,13 +26,22 @@ constexpr std::array<double, 256> MakeReferenceFrequencies() {
 constexpr double kNoShiftSum = 600000.0;
 constexpr int kRankingSlots = 63;
 
-// The number of MasterAlphabet characters in use, kept inside the table even if
-// a caller breaks the promise of 26, 27, 37 or 60.
+}  // namespace
+
 int CharactersInUse(const CipherCore& core) {
   return std::clamp(core.AlphabetSize, 0, kCatchAllElement - 1);
 }
 
-}  // namespace
+ToleranceBand MatchWindow(double observedPercent, int tolerance) {
+  // The additions and clips in this order, as the ranking of a match can hang
+  // on the last bit of a bound.
+  const double t = tolerance;
+  double hi = t + observedPercent;
+  if (hi > 100.0) hi = 100.0;
+  double lo = observedPercent - t;
+  if (lo < 0.0) lo = 0.0;
+  return {lo, hi};
+}
 
 const std::array<double, 256> ReferenceFrequencies = MakeReferenceFrequencies();
 
@@ -104,18 +113,14 @@ void CountCharacters(FrequencyAnalysis& analysis, const CipherCore& core) {
 void MatchTolerance(FrequencyAnalysis& analysis, const CipherCore& core) {
   auto& table = analysis.AnalyseTable;
   const int inUse = CharactersInUse(core);
-  const double tolerance = analysis.Tolerance;
   for (int a = 1; a <= inUse; ++a) {
     TAnalyseElement& cipher = table[a];
     cipher.MatchingChars.clear();
     cipher.MatchingShifts.clear();
-    double hi = tolerance + cipher.ObservedPercent;
-    if (hi > 100.0) hi = 100.0;
-    double lo = cipher.ObservedPercent - tolerance;
-    if (lo < 0.0) lo = 0.0;
+    const ToleranceBand band = MatchWindow(cipher.ObservedPercent, analysis.Tolerance);
     for (int b = 1; b <= inUse; ++b) {
       const TAnalyseElement& plain = table[b];
-      if (lo <= plain.ExpectedPercent && plain.ExpectedPercent <= hi) {
+      if (band.Contains(plain.ExpectedPercent)) {
         cipher.MatchingChars += plain.Character;
         if (!cipher.MatchingShifts.empty()) cipher.MatchingShifts += ';';
         cipher.MatchingShifts += std::to_string((a - b + inUse) % inUse);

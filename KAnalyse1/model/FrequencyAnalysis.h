@@ -38,6 +38,21 @@ struct FrequencyAnalysis {
   int Tolerance = 0;  // percentage points 0..10; TForm2::FormCreate sets 3
 };
 
+// How many characters of MasterAlphabet are in use: core.AlphabetSize, kept
+// inside the table even if a caller breaks the promise of 26, 27, 37 or 60.
+int CharactersInUse(const CipherCore& core);
+
+// The interval of reference frequencies that match an observed percentage at
+// a tolerance: the observed percentage plus and minus the tolerance, clipped
+// to 0..100, both ends included. MatchTolerance lists the letters inside it,
+// and the chart draws it as the band around a bar.
+struct ToleranceBand {
+  double Low = 0.0;
+  double High = 0.0;
+  bool Contains(double percent) const { return Low <= percent && percent <= High; }
+};
+ToleranceBand MatchWindow(double observedPercent, int tolerance);
+
 // The share of each letter in German text, in percent, by character code; 0 for
 // every code other than "A".."Z". The 26 values add up to 100.
 extern const std::array<double, 256> ReferenceFrequencies;

@@ -56,9 +56,9 @@ PercentAxis MakePercentAxis(double highest, int maxIntervals) {
   return axis;
 }
 
-void FrequencyChart::Rebuild(const FrequencyAnalysis& analysis, const CipherCore& core) {
-  // The characters in use, kept inside the table as the engine keeps them.
-  const int size = std::clamp(core.AlphabetSize, 0, kCatchAllElement - 1);
+void FrequencyChart::Rebuild(const FrequencyAnalysis& analysis, const CipherCore& core,
+                             const ShiftRanking& ranking) {
+  const int size = CharactersInUse(core);
   const auto& table = analysis.AnalyseTable;
   columns_.clear();
   for (int a = 1; a <= size; ++a)
@@ -71,15 +71,13 @@ void FrequencyChart::Rebuild(const FrequencyAnalysis& analysis, const CipherCore
   sums_.assign(size, 0.0);
   places_.assign(size, 0);
   recommended_ = 0;
-  if (size > 0) {
-    const ShiftRanking ranking = RankShifts(analysis, core, '.');
-    for (int k = 0; k < static_cast<int>(ranking.Entries.size()); ++k) {
-      const RankedShift& entry = ranking.Entries[k];
-      sums_[entry.Shift] = entry.ErrorSum;
-      places_[entry.Shift] = k + 1;
-    }
-    recommended_ = ranking.Entries.front().Shift;
+  for (int k = 0; k < static_cast<int>(ranking.Entries.size()); ++k) {
+    const RankedShift& entry = ranking.Entries[k];
+    if (entry.Shift < 0 || entry.Shift >= size) continue;
+    sums_[entry.Shift] = entry.ErrorSum;
+    places_[entry.Shift] = k + 1;
   }
+  if (size > 0 && !ranking.Entries.empty()) recommended_ = ranking.Entries.front().Shift;
 
   State.Shifts = size;
   State.Shift = recommended_;
@@ -90,18 +88,6 @@ void FrequencyChart::SetTolerance(int tolerance) {
   if (tolerance == tolerance_) return;
   tolerance_ = tolerance;
   Changed();
-}
-
-ToleranceBand FrequencyChart::Band(int column) const {
-  // The same additions and clips as MatchTolerance, so that a profile bar ends
-  // inside the band exactly when the table lists its letter as a match.
-  const double tolerance = tolerance_;
-  const double observed = Observed(column);
-  double hi = tolerance + observed;
-  if (hi > 100.0) hi = 100.0;
-  double lo = observed - tolerance;
-  if (lo < 0.0) lo = 0.0;
-  return {lo, hi};
 }
 
 int FrequencyChart::ProfileColumn(int plainColumn, int shift) const {

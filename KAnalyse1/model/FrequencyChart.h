@@ -17,6 +17,7 @@
 
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "ciphercore/CipherCore.h"
+#include "toolkit/model/Controls.h"
 
 // What the learner has slid the German profile to. Every change bumps
 // Revision, so a view can tell in constant time whether it is up to date.
@@ -30,15 +31,6 @@ struct ChartState {
   bool SlideTo(int shift);
   // Moves by steps positions, wrapping around the alphabet.
   bool SlideBy(int steps);
-};
-
-// The interval a profile bar may end in to count as a match at the tolerance:
-// the observed percentage plus and minus the tolerance, clipped to 0..100,
-// computed as MatchTolerance computes it.
-struct ToleranceBand {
-  double Low = 0.0;
-  double High = 0.0;
-  bool Contains(double percent) const { return Low <= percent && percent <= High; }
 };
 
 // A percent axis from 0 to Top in steps of Step: Top is the smallest multiple
@@ -57,12 +49,13 @@ struct PercentAxis {
 // highest <= 0 gives the axis 0..1; maxIntervals below 1 counts as 1.
 PercentAxis MakePercentAxis(double highest, int maxIntervals);
 
-class FrequencyChart {
+class FrequencyChart : public Control {
  public:
-  // Takes the analysis of a showing (after InitAnalyseTable, CountCharacters,
-  // MatchTolerance, RankShifts have run on it) and opens at the recommended
-  // shift.
-  void Rebuild(const FrequencyAnalysis& analysis, const CipherCore& core);
+  // Takes the analysis of a showing (after InitAnalyseTable, CountCharacters
+  // and MatchTolerance have run on it) with the ranking RankShifts made of it,
+  // and opens at the recommended shift.
+  void Rebuild(const FrequencyAnalysis& analysis, const CipherCore& core,
+               const ShiftRanking& ranking);
   // Only the band follows the tolerance; bars, profile, sums and the shift stay.
   void SetTolerance(int tolerance);
 
@@ -72,7 +65,8 @@ class FrequencyChart {
   const std::string& Character(int column) const { return columns_[column].Character; }
   double Observed(int column) const { return columns_[column].Observed; }    // percent of the text
   double Reference(int column) const { return columns_[column].Reference; }  // German, percent
-  ToleranceBand Band(int column) const;
+  // The interval a profile bar ends in when it counts as a match (MatchWindow).
+  ToleranceBand Band(int column) const { return MatchWindow(Observed(column), tolerance_); }
   double CatchAll() const { return catchAll_; }  // percent of the text outside the alphabet
   int Tolerance() const { return tolerance_; }
 

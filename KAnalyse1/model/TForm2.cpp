@@ -46,7 +46,9 @@ void TForm2::FormCreate() {  // window created at program start
 }
 
 void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
-  Frame.StartShowing();
+  // Every showing starts as the first, the table's first cell current.
+  takenShift_.reset();
+  StringGrid1.SetCurrent({1, 1});
   Edit6.SetText(std::to_string(core_.AlphabetSize));
   InitAnalyseTable(analysis_, core_);
   CountCharacters(analysis_, core_);
@@ -59,7 +61,7 @@ void TForm2::FormShow() {  // every modal showing recomputes the whole analysis
   FillAnalyseGrid();
   // The chart takes in the same analysis and opens at the recommended shift;
   // every showing starts with the table.
-  Chart1.Rebuild(analysis_, core_);
+  Chart1.Rebuild(analysis_, core_, ranking);
   UpDown2.Max = std::max(Chart1.Size() - 1, 0);
   ShowChartShift();
   SpeedButton1.Down = false;
@@ -95,17 +97,18 @@ void TForm2::FormResize() { Frame.SnapToMinimum(); }
 
 void TForm2::SpeedButton1Click() { ShowChartOrTable(); }  // "Diagramm"
 
-void TForm2::UpDown2Click() {  // the chart's spinner
-  Chart1.State.SlideTo(UpDown2.Position);
-  Chart1Slide();
-}
+void TForm2::UpDown2Click() { Chart1Slide(UpDown2.Position); }  // the chart's spinner
 
-void TForm2::Chart1Slide() { ShowChartShift(); }  // the chart slid, by whatever means
+void TForm2::Chart1Slide(int shift) {  // the chart slid, by whatever means; it wraps round
+  Chart1.State.SlideTo(shift);
+  ShowChartShift();
+}
 
 void TForm2::BitBtn4Click() {  // "Verschiebung übernehmen"
   // The shift the learner looks at: the chart's while it is shown, the
   // recommended one under the table.
-  Frame.CloseTakingShift(ChartShown() ? Chart1.State.Shift : Chart1.RecommendedShift());
+  takenShift_ = ChartShown() ? Chart1.State.Shift : Chart1.RecommendedShift();
+  Frame.Close();
 }
 
 void TForm2::ShowChartOrTable() {

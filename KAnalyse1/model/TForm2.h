@@ -4,22 +4,25 @@
 // their error sums, and the tolerance spinner; beside them "Diagramm", which
 // shows the frequency chart in the table's place with a spinner and a line for
 // the chart's shift, and "Verschiebung übernehmen", which closes the window
-// handing a shift back to the main window through the frame. Its controls are
+// handing a shift back to the main window (TakenShift). Its controls are
 // plain data named as the window's controls, and every handler is a member
 // function of the same name. It computes nothing itself (FrequencyAnalysis and
 // FrequencyChart do) and draws nothing: the view shows it, raises the handlers
 // and closes the dialog once the frame's modal result is set. Captions, hints,
 // fonts and anchors belong to the view.
 
+#include <optional>
+
 #include "KAnalyse1/model/FrequencyAnalysis.h"
 #include "KAnalyse1/model/FrequencyChart.h"
 #include "ciphercore/CipherCore.h"
+#include "ciphercore/TakenShift.h"
 #include "toolkit/model/Controls.h"
 #include "toolkit/model/ModalFrame.h"
 #include "toolkit/model/Platform.h"
 #include "toolkit/model/StringGrid.h"
 
-class TForm2 {
+class TForm2 : public ShiftTaker {
  public:
   TForm2(FrequencyAnalysis& analysis, CipherCore& core, Platform& platform);
   TForm2(const TForm2&) = delete;
@@ -51,6 +54,9 @@ class TForm2 {
   // BitBtn1Click and BitBtn4Click set and every showing clears.
   ModalFrame Frame{611, 442};
 
+  // The shift "Verschiebung übernehmen" took in this showing, if it was pressed.
+  std::optional<int> TakenShift() const override { return takenShift_; }
+
   // Handlers.
   void FormCreate();
   void FormShow();
@@ -58,11 +64,11 @@ class TForm2 {
   void BitBtn2Click();
   void BitBtn3Click();
   void UpDown1Click();
-  void FormResize();         // snaps a frame dragged too small back
-  void SpeedButton1Click();  // "Diagramm" pressed in or let out: chart or table
-  void UpDown2Click();       // the chart's spinner moved: the chart slides along
-  void Chart1Slide();        // the learner slid the chart itself (mouse, keys); Chart1.State has it
-  void BitBtn4Click();       // "Verschiebung übernehmen"
+  void FormResize();            // snaps a frame dragged too small back
+  void SpeedButton1Click();     // "Diagramm" pressed in or let out: chart or table
+  void UpDown2Click();          // the chart's spinner moved: the chart slides along
+  void Chart1Slide(int shift);  // the learner slid the chart itself (mouse, keys, assistive tool)
+  void BitBtn4Click();          // "Verschiebung übernehmen"
 
   // Whether the chart stands in the table's place.
   bool ChartShown() const { return SpeedButton1.Down; }
@@ -81,6 +87,7 @@ class TForm2 {
   // Brings the spinner and the line to the chart's shift.
   void ShowChartShift();
 
+  std::optional<int> takenShift_;
   FrequencyAnalysis& analysis_;
   CipherCore& core_;
   Platform& platform_;

@@ -2,9 +2,9 @@
 
 #include "KAnalyse1/model/TForm2.h"
 #include "KAnalyse1/view/FrequencyChartWidget.h"
-#include "toolkit/view/ControlRow.h"
-#include "toolkit/view/Fonts.h"
-#include "toolkit/view/FormBinder.h"
+#include "toolkit/view/form/ControlRow.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/text/Fonts.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ std::vector<ControlRow> Controls(TForm2& f) {
       // and leaves a strip at its bottom for the spinner and the line of its
       // shift; only the chart grows with the window.
       {.Name = "Chart1", .Place = {8, 48, 585, 277}, .Anchors = kAnchorAll, .Tab = 12,
-       .AccessibleName = "Häufigkeitsdiagramm",
+       .Model = static_cast<Control*>(&f.Chart1), .AccessibleName = "Häufigkeitsdiagramm",
        .Description = "die Häufigkeiten des Geheimtexts als Balken und darüber die deutschen, "
                       "verschoben; Pfeiltasten links und rechts verschieben, Pos1 auf 0",
        .Widget = [&f](QWidget* window) -> QWidget* {
@@ -128,18 +128,19 @@ std::vector<ControlRow> Controls(TForm2& f) {
 AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
     : ModalFormDialog(form.Frame, HandlersOf(form, &TForm2::BitBtn1Click), "Form2",
                       "Kryptoanalyse -- Einzelzeichen", Controls(form), owner) {
-  auto* chart = findChild<FrequencyChartWidget*>(QStringLiteral("Chart1"));
+  auto* chart = static_cast<FrequencyChartWidget*>(Binder().WidgetOf(&form.Chart1));
   QWidget* table = Binder().WidgetOf(&form.StringGrid1);
-  // The chart has slid the profile already; spinner and line follow in the
-  // handler, as after the spinner's own click.
-  connect(chart, &FrequencyChartWidget::ShiftChanged, this,
-          [this, &form] { Binder().Run([&form] { form.Chart1Slide(); }); });
+  // The handler slides the chart, and the spinner and the line with it; while
+  // another handler runs, the slide is refused and nothing moves.
+  connect(chart, &FrequencyChartWidget::SlideWanted, this, [this, &form](int shift) {
+    Binder().Run([&form, shift] { form.Chart1Slide(shift); });
+  });
   Binder().AddSync([this, &form, chart, table] {
     chart->Sync();
     const bool shown = form.ChartShown();
     if (chart->isHidden() != shown) return;
-    // The focus stays in the rectangle: a new showing that puts the table back
-    // in place of the focused chart gives the keys to the table, not to
+    // The focus stays in the rectangle: "Diagramm" let out by an assistive
+    // tool while the chart has the focus gives the keys to the table, not to
     // whatever control follows the chart.
     QWidget* leaving = shown ? table : chart;
     QWidget* focus = focusWidget();

@@ -8,7 +8,7 @@
 // handlers, Sync() shows what they changed, and the dialog closes once a
 // handler has set the modal result of TForm2's frame.
 
-#include "toolkit/view/ModalFormDialog.h"
+#include "toolkit/view/form/ModalFormDialog.h"
 
 class TForm2;
 

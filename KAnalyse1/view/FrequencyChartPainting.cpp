@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 

@@ -18,29 +18,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/text/QtText.h"
+#include "toolkit/view/widgets/AccessibleValue.h"
 
 
 // The chart for a screen reader: a chart whose value is the shift, which an
-// assistive tool can read and set like a slider's.
-class FrequencyChartAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// assistive tool can read and set like a slider's, all the way round.
+class FrequencyChartAccessible : public AccessibleValueWidget {
  public:
   explicit FrequencyChartAccessible(FrequencyChartWidget* chart)
-      : QAccessibleWidget(chart, QAccessible::Chart) {}
+      : AccessibleValueWidget(chart, QAccessible::Chart) {}
 
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return QString::number(Chart()->chart_.State.Shift);
-    return QAccessibleWidget::text(t);
+ protected:
+  Range Now() const override {
+    const FrequencyChart& chart = Chart()->chart_;
+    return {0, std::max(chart.Size() - 1, 0), chart.State.Shift, true};
   }
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
-  QVariant currentValue() const override { return Chart()->chart_.State.Shift; }
-  QVariant maximumValue() const override { return std::max(Chart()->chart_.Size() - 1, 0); }
-  QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
-  void setCurrentValue(const QVariant& value) override { Chart()->LearnerSlideTo(value.toInt()); }
+  void GoTo(int value) override { Chart()->LearnerSlideTo(value); }
 
  private:
   FrequencyChartWidget* Chart() const { return static_cast<FrequencyChartWidget*>(widget()); }
@@ -248,9 +242,9 @@ bool FrequencyChartWidget::event(QEvent* event) {
 }
 
 void FrequencyChartWidget::LearnerSlideTo(int shift) {
-  if (!chart_.State.SlideTo(shift)) return;
-  Sync();
-  Q_EMIT ShiftChanged(chart_.State.Shift);
+  // The chart moves when its owner has moved the state: a slide refused (while
+  // another handler runs) leaves bars, spinner and line agreeing.
+  if (chart_.Size() > 0) Q_EMIT SlideWanted(shift);
 }
 
 int FrequencyChartWidget::ColumnAt(QPoint point) const {

@@ -7,10 +7,10 @@
 // an assistive tool (the chart is a value from 0 to N - 1); the context menu
 // and Ctrl+C copy the picture; a tooltip gives the numbers of a column.
 //
-// It draws a FrequencyChart and writes the learner's slides into its State; it
-// computes no number and knows nothing of the window around it. Whoever
-// changes the chart from outside (a new analysis, the tolerance, a spinner)
-// calls Sync().
+// It draws a FrequencyChart and asks its owner to slide it (SlideWanted); it
+// changes no number itself and knows nothing of the window around it. Whoever
+// changes the chart (a slide, a new analysis, the tolerance, a spinner) calls
+// Sync().
 //
 // One slide step repaints only the plot and the legend, over a cached picture
 // of the band, the axis and the characters.
@@ -54,9 +54,9 @@ class FrequencyChartWidget : public QFrame {
   QSize minimumSizeHint() const override;
 
  Q_SIGNALS:
-  // The learner moved the profile (mouse, keys, assistive tool); the chart's
-  // State already holds the new shift.
-  void ShiftChanged(int shift);
+  // The learner asks to move the profile to shift (mouse, keys, assistive
+  // tool): shift may lie one beyond either end and wraps round there.
+  void SlideWanted(int shift);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -102,7 +102,7 @@ class FrequencyChartWidget : public QFrame {
   void PaintFocus(QPainter& p) const;
   void PaintCharacterLabel(QPainter& p, const QString& text, int centre, int top) const;
 
-  // A slide by the learner: moves the chart, repaints, tells the listeners.
+  // A slide by the learner: asks the owner to move the chart.
   void LearnerSlideTo(int shift);
   int ColumnAt(QPoint point) const;
   QString ToolTipAt(QPoint point) const;

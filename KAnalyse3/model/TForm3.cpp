@@ -22,6 +22,9 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::FormShow() {
+  // Every showing starts as the first: no row is the learner's choice yet.
+  takenShift_.reset();
+  StringGrid1.SetCurrent({0, 0});
   Edit1.SetText(std::to_string(core_.AlphabetSize));
   TryAllShifts(state_, core_);
   CountWords(state_, core_);
@@ -48,7 +51,8 @@ void TForm3::BitBtn3Click() {  // sort by shift ("Verschiebung")
 void TForm3::FormResize() { Frame.SnapToMinimum(); }
 
 void TForm3::BitBtn4Click() {  // "Verschiebung übernehmen"
-  Frame.CloseTakingShift(SelectedShift());
+  takenShift_ = SelectedShift();
+  Frame.Close();
 }
 
 int TForm3::SelectedShift() const {

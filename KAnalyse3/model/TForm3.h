@@ -3,7 +3,7 @@
 // deciphers AnalysisText under every shift of the alphabet in use, scores each
 // result with the German word list and lists the results by shift or by score.
 // "Verschiebung übernehmen" closes it handing the shift of the learner's row
-// back to the main window through the frame. Its controls are plain data named
+// back to the main window (TakenShift). Its controls are plain data named
 // as the window's controls and every handler is a member function of the same
 // name. It draws nothing and knows no widget:
 // its view shows it, raises the handlers and closes the dialog once the
@@ -12,15 +12,17 @@
 //
 // It changes nothing outside its own unit: the cipher core is only read.
 
+#include <optional>
 #include <string>
 
 #include "KAnalyse3/model/BruteForce.h"
 #include "ciphercore/CipherCore.h"
+#include "ciphercore/TakenShift.h"
 #include "toolkit/model/Controls.h"
 #include "toolkit/model/ModalFrame.h"
 #include "toolkit/model/StringGrid.h"
 
-class TForm3 {
+class TForm3 : public ShiftTaker {
  public:
   TForm3(BruteForceState& state, CipherCore& core);
   TForm3(const TForm3&) = delete;
@@ -38,6 +40,9 @@ class TForm3 {
   // Outer size, 619 × 449 at the smallest, and the modal result that
   // BitBtn1Click and BitBtn4Click set.
   ModalFrame Frame{619, 449};
+
+  // The shift "Verschiebung übernehmen" took in this showing, if it was pressed.
+  std::optional<int> TakenShift() const override { return takenShift_; }
 
   // Handlers.
   void FormCreate();
@@ -59,6 +64,7 @@ class TForm3 {
   void FillBruteGrid();
 
  private:
+  std::optional<int> takenShift_;
   BruteForceState& state_;
   CipherCore& core_;
 };

@@ -1,10 +1,10 @@
 #include "KAnalyse3/view/BruteForceWindow.h"
 
 #include "KAnalyse3/model/TForm3.h"
-#include "toolkit/view/ControlRow.h"
-#include "toolkit/view/Fonts.h"
-#include "toolkit/view/FormBinder.h"
-#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/form/ControlRow.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/text/Fonts.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // changed, and the dialog ends its modal loop once TForm3 has set the modal
 // result of its frame. The engine behind the grid never sees a widget.
 
-#include "toolkit/view/ModalFormDialog.h"
+#include "toolkit/view/form/ModalFormDialog.h"
 
 class GridWidget;
 class TForm3;

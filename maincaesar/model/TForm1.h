@@ -17,6 +17,7 @@
 
 #include "allgfunkt/Drive.h"
 #include "ciphercore/CipherCore.h"
+#include "ciphercore/TakenShift.h"
 #include "toolkit/model/Controls.h"
 #include "toolkit/model/Platform.h"
 #include "toolkit/model/StringGrid.h"
@@ -128,6 +129,10 @@ class TForm1 {
   void BitBtn15Click();
   void BitBtn16Click();
 
+  // Where the analysis windows hand back the shift the learner took: the app
+  // names them once every window exists. Until then nothing comes back.
+  void ReadTakenShiftsFrom(const ShiftTaker& frequencyAnalysis, const ShiftTaker& bruteForce);
+
   // Sets the decryption shift to a shift an analysis window handed back, as a
   // click on the decryption spinner would: Edit6, UpDown2 and the decryption
   // table follow, and the decryption starts anew (UpDown2Click).
@@ -168,7 +173,7 @@ class TForm1 {
  private:
   void ShowEncShift();
   void ShowDecShift();
-  void OpenAnalysis(ModalForm form);
+  void OpenAnalysis(ModalForm form, const ShiftTaker* taker);
   void SaveClick(const DisketteTwin& twin);
   void LoadClick(const DisketteTwin& twin);
   FileResult SaveText(const DisketteTwin& twin);
@@ -189,4 +194,6 @@ class TForm1 {
   Platform& platform_;
   Drive& driveA_;
   Control* activeControl_ = nullptr;
+  const ShiftTaker* frequencyAnalysis_ = nullptr;
+  const ShiftTaker* bruteForce_ = nullptr;
 };

@@ -49,31 +49,41 @@ void TForm1::BitBtn16Click() {  // "Klartext löschen"
   State.GridSelectionCleared = true;
 }
 
-void TForm1::BitBtn10Click() { OpenAnalysis(kForm2); }  // "Kryptoanalyse Einzelzeichen"
+void TForm1::BitBtn10Click() {  // "Kryptoanalyse Einzelzeichen"
+  OpenAnalysis(kForm2, frequencyAnalysis_);
+}
 
 void TForm1::BitBtn11Click() {  // "Kryptoanalyse Zeichenpaare", disabled for good
   Edit1.SetText(UpcaseText(Edit1.Text()));
 }
 
 void TForm1::BitBtn12Click() {  // "brachiale Kryptoanalyse (Brute Force)"
-  OpenAnalysis(kForm3);
+  OpenAnalysis(kForm3, bruteForce_);
 }
 
-void TForm1::OpenAnalysis(ModalForm form) {
+void TForm1::ReadTakenShiftsFrom(const ShiftTaker& frequencyAnalysis,
+                                 const ShiftTaker& bruteForce) {
+  frequencyAnalysis_ = &frequencyAnalysis;
+  bruteForce_ = &bruteForce;
+}
+
+void TForm1::OpenAnalysis(ModalForm form, const ShiftTaker* taker) {
   Edit3.SetText(UpcaseText(Edit3.Text()));
   core_.AnalysisText = Edit3.Text();
   RadioGroup1Click();  // the analysis reads AlphabetSize, which this sets
-  ModalReply reply;
+  std::optional<int> taken;
   if (core_.AnalysisText.empty()) {
     platform_.ShowMessage(MessageKind::Error, W("Kein Text zum Analysieren vorhanden!"),
                           MessageButtons::Ok);
   } else {
-    reply = platform_.ShowModal(form);
+    // The modal result says nothing the window's own state does not: "Beenden"
+    // and the close box hand nothing back, "Verschiebung übernehmen" the shift
+    // the analysis found.
+    platform_.ShowModal(form);
+    if (taker) taken = taker->TakenShift();
   }
   Edit3.SetText(core_.AnalysisText);
-  // "Beenden" and the close box hand nothing back; "Verschiebung übernehmen"
-  // hands back the shift the analysis found.
-  if (reply.Result == kModalResultTakeShift) TakeShift(reply.Shift);
+  if (taken) TakeShift(*taken);
 }
 
 void TForm1::TakeShift(int shift) {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "maincaesar/model/TForm1.h"
-#include "toolkit/view/ControlRow.h"
-#include "toolkit/view/ControlTable.h"
-#include "toolkit/view/Fonts.h"
-#include "toolkit/view/FormBinder.h"
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/form/ControlRow.h"
+#include "toolkit/view/form/ControlTable.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 

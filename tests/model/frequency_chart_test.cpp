@@ -47,7 +47,7 @@ class Chart : public testing::Test {
     CountCharacters(analysis, core);
     MatchTolerance(analysis, core);
     ShiftRanking ranking = RankShifts(analysis, core, '.');
-    chart.Rebuild(analysis, core);
+    chart.Rebuild(analysis, core, RankShifts(analysis, core, '.'));
     return ranking;
   }
 

@@ -422,7 +422,8 @@ TEST_F(Workbench, ATakenShiftLeavesTheStateOfASpinnerClick) {
     halfWay(taken, c.alphabetItem);
     halfWay(clicked, c.alphabetItem);
 
-    takenPlatform.ReplyOf = [&c](ModalForm) { return ModalReply{kModalResultTakeShift, c.taken}; };
+    const FakeShiftTaker analysis(c.taken);
+    taken.ReadTakenShiftsFrom(analysis, analysis);
     taken.BitBtn10Click();
 
     const int from = clicked.UpDown2.Position;
@@ -441,9 +442,9 @@ TEST_F(Workbench, ATakenShiftLeavesTheStateOfASpinnerClick) {
 TEST_F(Workbench, BeendenOrTheCloseBoxOfAnAnalysisChangeNoShift) {
   form.Edit3.SetText("yr114");
   form.BitBtn7Click();
-  for (const ModalReply reply : {ModalReply{kModalResultOk, 0}, ModalReply{kModalResultNone, 0},
-                                 ModalReply{kModalResultOk, 5}}) {
-    platform.ReplyOf = [reply](ModalForm) { return reply; };
+  const FakeShiftTaker nothingTaken;
+  form.ReadTakenShiftsFrom(nothingTaken, nothingTaken);
+  for (int showing = 0; showing < 2; ++showing) {
     form.BitBtn10Click();
     form.BitBtn12Click();
     EXPECT_EQ(form.State.DecShift, 17);
@@ -452,7 +453,8 @@ TEST_F(Workbench, BeendenOrTheCloseBoxOfAnAnalysisChangeNoShift) {
     EXPECT_EQ(form.State.DecPos, 2u);
   }
   // Nor does a shift handed back from an analysis that could not open.
-  platform.ReplyOf = [](ModalForm) { return ModalReply{kModalResultTakeShift, 5}; };
+  const FakeShiftTaker taken(5);
+  form.ReadTakenShiftsFrom(taken, taken);
   form.Edit3.SetText({});
   form.BitBtn10Click();
   EXPECT_EQ(form.State.DecShift, 17);

@@ -20,7 +20,9 @@ class AnalysisWindow : public testing::Test {
   AnalysisWindow() {
     core.MasterAlphabet = std::string(MasterAlphabetCharacters());
     platform.OnShowModal = [this](ModalForm form) {
-      if (form == TForm1::kForm2) form2.FormShow();
+      if (form != TForm1::kForm2) return;
+      form2.Frame.StartShowing();  // as the dialog starts every showing
+      form2.FormShow();
     };
     form2.FormCreate();
   }
@@ -72,6 +74,7 @@ class AnalysisWindow : public testing::Test {
   FrequencyAnalysis analysis;
   FakePlatform platform;
   TForm2 form2{analysis, core, platform};
+  const FakeShiftTaker noBruteForce;
 };
 
 TEST_F(AnalysisWindow, CreationSetsToleranceAndTheGridHeaders) {
@@ -298,8 +301,7 @@ TEST_F(AnalysisWindow, TheChartsSpinnerRunsRoundAndTheLineFollowsEverySlide) {
                         {13, "9361.60", 5}, {0, "7281.60", 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shift);
-    form2.Chart1.State.SlideTo(c.shift);
-    form2.Chart1Slide();
+    form2.Chart1Slide(c.shift);
     EXPECT_EQ(form2.UpDown2.Position, c.shift);
     EXPECT_EQ(form2.Edit7.Text(), Line(c.shift, c.sum, c.place, 26));
   }
@@ -307,8 +309,7 @@ TEST_F(AnalysisWindow, TheChartsSpinnerRunsRoundAndTheLineFollowsEverySlide) {
   EXPECT_EQ(form2.Edit5.Text(), "8805.60; 9251.60; 9307.60; 9361.60");
 
   // The tolerance moves the chart's band, not its shift.
-  form2.Chart1.State.SlideTo(17);
-  form2.Chart1Slide();
+  form2.Chart1Slide(17);
   ASSERT_TRUE(Spin(true));
   EXPECT_EQ(form2.Chart1.Tolerance(), 4);
   EXPECT_EQ(form2.Chart1.Band(4).High, 100.0);  // E: 100 % plus 4, clipped
@@ -335,24 +336,22 @@ TEST_F(AnalysisWindow, VerschiebungUebernehmenHandsBackTheChartsShiftOrTheRecomm
     Show("EEEE", 26);
     if (c.slideTo >= 0) {
       ClickDiagramm();
-      form2.Chart1.State.SlideTo(c.slideTo);
-      form2.Chart1Slide();
+      form2.Chart1Slide(c.slideTo);
       if (!c.chart) ClickDiagramm();
     } else if (c.chart) {
       ClickDiagramm();
     }
     form2.BitBtn4Click();
-    EXPECT_EQ(form2.Frame.ModalResult, kModalResultTakeShift);
-    EXPECT_EQ(form2.Frame.Reply().Result, kModalResultTakeShift);
-    EXPECT_EQ(form2.Frame.Reply().Shift, c.taken);
+    EXPECT_EQ(form2.Frame.ModalResult, kModalResultOk);
+    EXPECT_EQ(form2.TakenShift(), c.taken);
   }
   // "Beenden" hands nothing back, and a new showing forgets what was taken.
   Show("EEEE", 26);
-  EXPECT_EQ(form2.Frame.Reply().Result, kModalResultNone);
-  EXPECT_EQ(form2.Frame.TakenShift, 0);
+  EXPECT_EQ(form2.Frame.ModalResult, kModalResultNone);
+  EXPECT_EQ(form2.TakenShift(), std::nullopt);
   form2.BitBtn1Click();
-  EXPECT_EQ(form2.Frame.Reply().Result, kModalResultOk);
-  EXPECT_EQ(form2.Frame.Reply().Shift, 0);
+  EXPECT_EQ(form2.Frame.ModalResult, kModalResultOk);
+  EXPECT_EQ(form2.TakenShift(), std::nullopt);
 }
 
 // The learner's message, enciphered with the 26 letters and the shift 7 in the
@@ -404,7 +403,7 @@ TEST_F(AnalysisWindow, TheTakenShiftDecryptsTheCiphertextInTheMainWindow) {
       c.inside();
       form2.BitBtn4Click();
     };
-    platform.ReplyOf = [this](ModalForm) { return form2.Frame.Reply(); };
+    form1.ReadTakenShiftsFrom(form2, noBruteForce);
     form1.BitBtn10Click();
 
     EXPECT_EQ(form1.Edit6.Text(), std::to_string(c.taken));

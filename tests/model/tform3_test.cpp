@@ -22,6 +22,7 @@ class BruteForceWindow : public testing::Test {
     // The program's start-up order: create the windows, then show the main one.
     form1.FormCreate();
     form3.FormCreate();
+    form1.ReadTakenShiftsFrom(noFrequencyAnalysis, form3);
     form1.FormShow();
     platform.OnShowModal = [this](ModalForm form) {
       ASSERT_EQ(form, TForm1::kForm3);
@@ -29,7 +30,6 @@ class BruteForceWindow : public testing::Test {
       form3.FormShow();
       if (insideDialog) insideDialog();
     };
-    platform.ReplyOf = [this](ModalForm) { return form3.Frame.Reply(); };
   }
 
   // Types the ciphertext, picks the alphabet and presses the analysis button;
@@ -65,6 +65,7 @@ class BruteForceWindow : public testing::Test {
   PosixDrive driveA{"/nonexistent/Laufwerk-A", false};
   TForm1 form1{core, platform, driveA};
   TForm3 form3{state, core};
+  const FakeShiftTaker noFrequencyAnalysis;
   std::function<void()> insideDialog;
 };
 
@@ -221,7 +222,8 @@ TEST_P(TakeShift, TheSelectedRowOrTheTopRowReachesTheDecryption) {
     if (c.selectRow > 0) form3.StringGrid1.SetCurrent({1, c.selectRow});
     if (c.extendTo > 0) form3.StringGrid1.ExtendSelectionTo({2, c.extendTo});
     form3.BitBtn4Click();
-    EXPECT_EQ(form3.Frame.ModalResult, kModalResultTakeShift);
+    EXPECT_EQ(form3.Frame.ModalResult, kModalResultOk);
+    EXPECT_EQ(form3.TakenShift(), c.shift);
   });
   EXPECT_EQ(form1.Edit6.Text(), std::to_string(c.shift));
   EXPECT_EQ(form1.UpDown2.Position, c.shift);

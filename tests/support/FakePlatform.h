@@ -1,15 +1,16 @@
 #pragma once
 // A scripted platform for model tests: records every message box, answers them
-// from a queue, runs a callback in place of a modal window and hands back what
-// another one says the window left, and counts redraws and pauses instead of
-// drawing and sleeping.
+// from a queue, runs a callback in place of a modal window, which then closes
+// with OK, and counts redraws and pauses instead of drawing and sleeping.
 
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ciphercore/TakenShift.h"
 #include "toolkit/model/Platform.h"
 
 struct ShownMessage {
@@ -29,10 +30,10 @@ class FakePlatform : public Platform {
     return answer;
   }
 
-  ModalReply ShowModal(ModalForm form) override {
+  int ShowModal(ModalForm form) override {
     Shown.push_back(form);
     if (OnShowModal) OnShowModal(form);
-    return ReplyOf ? ReplyOf(form) : ModalReply{kModalResultOk, 0};
+    return kModalResultOk;
   }
 
   void RedrawNow() override { ++Redraws; }
@@ -46,10 +47,16 @@ class FakePlatform : public Platform {
   std::deque<MessageAnswer> Answers;  // answers for the next boxes, in order
   std::vector<ModalForm> Shown;
   std::function<void(ModalForm)> OnShowModal;  // runs while the "window" is open
-  // What the "window" hands back once closed; without it, OK as from "Beenden".
-  std::function<ModalReply(ModalForm)> ReplyOf;
   int Redraws = 0;
   std::vector<int> Pauses;
   std::size_t StopAtPause = 0;  // the learner presses Escape during this pause (1-based)
   char Separator = '.';
+};
+
+// An analysis window as the main window reads it after a showing: the shift
+// the learner took there, if any.
+struct FakeShiftTaker : ShiftTaker {
+  explicit FakeShiftTaker(std::optional<int> taken = std::nullopt) : Taken(taken) {}
+  std::optional<int> TakenShift() const override { return Taken; }
+  std::optional<int> Taken;
 };

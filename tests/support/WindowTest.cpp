@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "toolkit/view/GlyphButton.h"
-#include "toolkit/view/UpDownWidget.h"
+#include "toolkit/view/widgets/GlyphButton.h"
+#include "toolkit/view/widgets/UpDownWidget.h"
 
 QString TextOf(const QWidget* window, const char* field) {
   const auto* edit = Find<QLineEdit>(window, field);
@@ -71,6 +71,19 @@ QStringList ChooseFromContextMenu(QWidget* widget, QPoint pos, const char* entry
   QApplication::sendEvent(widget, &event);
   EXPECT_TRUE(chosen) << "no entry " << entry << " in "
                       << qPrintable(offered.join(QLatin1Char('|')));
+  return offered;
+}
+
+QStringList MenuOpenedBy(QWidget* widget, const std::function<void()>& act) {
+  QStringList offered;
+  QTimer::singleShot(0, widget, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* action : menu->actions()) offered << action->text();
+      menu->close();
+    }
+  });
+  act();
+  QCoreApplication::processEvents();
   return offered;
 }
 

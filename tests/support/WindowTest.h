@@ -60,6 +60,10 @@ void InsideModal(QDialog& dialog, const std::function<void()>& open,
 // empty list.
 QStringList ChooseFromContextMenu(QWidget* widget, QPoint pos, const char* entry);
 
+// The texts of the entries of the menu that act opens (a key, a click), which
+// is then closed without a choice; no menu: an empty list.
+QStringList MenuOpenedBy(QWidget* widget, const std::function<void()>& act);
+
 // Calls a function every few milliseconds while a handler runs: its pauses
 // keep the event loop turning, so the probe sees what the learner sees.
 class Probe {

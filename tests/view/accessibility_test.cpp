@@ -14,14 +14,18 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <unistd.h>
+#include <csignal>
+#include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
 #include "tests/support/WindowTest.h"
-#include "toolkit/view/CellPlace.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/UpDownWidget.h"
+#include "toolkit/view/grid/CellPlace.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/UpDownWidget.h"
 
 namespace {
 
@@ -80,8 +84,8 @@ TEST_F(AccessibilityTest, EveryControlOfTheThreeWindowsHasANameAndADescription) 
       {&program.window1, 6 + 2 + 2 + 2 + 18 + 7},  // the option buttons of both groups included
       // The frequency window with "Diagramm", the chart, its spinner and line
       // and "Verschiebung übernehmen"; the brute-force window with the latter.
-      {&program.window2, 6 + 1 + 1 + 3 + 5},
-      {&program.window3, 2 + 1 + 3 + 1},
+      {&program.Window2(), 6 + 1 + 1 + 3 + 5},
+      {&program.Window3(), 2 + 1 + 3 + 1},
   };
   for (const Window& w : windows) {
     const std::vector<QWidget*> controls = Controls(w.window);
@@ -116,18 +120,18 @@ TEST_F(AccessibilityTest, NamesComeFromCaptionsHintsAndTheLabelsBesideTheControl
       {&program.window1, "RadioGroup1", "Optionen für Alphabet", nullptr, nullptr},
       {&program.window1, "RadioGroup1Item0", "nur Buchstaben (original)", "Optionen für Alphabet",
        nullptr},
-      {&program.window2, "BitBtn1", "Beenden", nullptr, nullptr},
-      {&program.window2, "BitBtn2", "nach Zeichen sortieren", nullptr, nullptr},
-      {&program.window2, "Edit1", "Bewertungstoleranz", nullptr, "Label1"},
-      {&program.window3, "BitBtn2", "nach deutschen Wörtern sortieren",
+      {&program.Window2(), "BitBtn1", "Beenden", nullptr, nullptr},
+      {&program.Window2(), "BitBtn2", "nach Zeichen sortieren", nullptr, nullptr},
+      {&program.Window2(), "Edit1", "Bewertungstoleranz", nullptr, "Label1"},
+      {&program.Window3(), "BitBtn2", "nach deutschen Wörtern sortieren",
        "absteigend nach Anzahl der deutschen Wörter und Wortgruppen sortieren", nullptr},
-      {&program.window3, "RichEdit1", "benutzte Wortliste", nullptr, "Label3"},
-      {&program.window2, "SpeedButton1", "Diagramm", nullptr, nullptr},
-      {&program.window2, "Chart1", "Häufigkeitsdiagramm", nullptr, nullptr},
-      {&program.window2, "UpDown2", "Verschiebung des Diagramms ändern", nullptr, nullptr},
-      {&program.window2, "Edit7", "Verschiebung des Diagramms", nullptr, nullptr},
-      {&program.window2, "BitBtn4", "Verschiebung übernehmen", nullptr, nullptr},
-      {&program.window3, "BitBtn4", "Verschiebung übernehmen", nullptr, nullptr},
+      {&program.Window3(), "RichEdit1", "benutzte Wortliste", nullptr, "Label3"},
+      {&program.Window2(), "SpeedButton1", "Diagramm", nullptr, nullptr},
+      {&program.Window2(), "Chart1", "Häufigkeitsdiagramm", nullptr, nullptr},
+      {&program.Window2(), "UpDown2", "Verschiebung des Diagramms ändern", nullptr, nullptr},
+      {&program.Window2(), "Edit7", "Verschiebung des Diagramms", nullptr, nullptr},
+      {&program.Window2(), "BitBtn4", "Verschiebung übernehmen", nullptr, nullptr},
+      {&program.Window3(), "BitBtn4", "Verschiebung übernehmen", nullptr, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
@@ -241,6 +245,87 @@ TEST_F(AccessibilityTest, TheSpinnerIsASpinBoxWithItsShiftAndArrows) {
   EXPECT_EQ(Text("Edit2"), QStringLiteral("37"));
 }
 
+// A call that never returns would hang the test run: after a while the
+// process ends with a word, and the test counts as failed.
+class AbortAfter {
+ public:
+  explicit AbortAfter(unsigned seconds) {
+    std::signal(SIGALRM, [](int) {
+      const char message[] = "a call through the accessibility interface did not return\n";
+      (void)!write(STDERR_FILENO, message, sizeof message - 1);
+      _exit(1);
+    });
+    alarm(seconds);
+  }
+  ~AbortAfter() { alarm(0); }
+};
+
+// Whatever a screen reader, a braille display or voice control asks of a
+// spinner's value, the call returns at once and leaves the spinner in its
+// range: a wrapping one wrapped, the others clamped, and a shift the handler
+// reduces (27 under 26 letters becomes 1) does not send the spinner round.
+TEST_F(AccessibilityTest, AnyValueSetOnASpinnerReturnsAtOnceWithTheSpinnerInRange) {
+  const AbortAfter guard(20);
+  const QVariant asked[] = {1000, -5, 30, 26, 27, 2.6, 1e300, QStringLiteral("viel")};
+  // After "erweiterte Zeichenliste" once, both maxima stay at 60 under every alphabet.
+  for (const int item : {3, 0, 1, 2, 3}) {
+    const std::string option = "RadioGroup1Item" + std::to_string(item);
+    Click(&program.window1, option.c_str());
+    const int columns = Find<GridWidget>("StringGrid1")->Model().ColCount();
+    for (const char* name : {"UpDown1", "UpDown2"}) {
+      QAccessibleValueInterface* value = Iface(Find(name))->valueInterface();
+      ASSERT_NE(value, nullptr);
+      for (const QVariant& wanted : asked) {
+        SCOPED_TRACE(QStringLiteral("%1 = %2 under %3 columns")
+                         .arg(QString::fromLatin1(name), wanted.toString())
+                         .arg(columns)
+                         .toStdString());
+        value->setCurrentValue(wanted);
+        const int position = value->currentValue().toInt();
+        EXPECT_GE(position, 0);
+        EXPECT_LE(position, columns);  // a shift above the column count does not last
+        const char* field = std::string(name) == "UpDown1" ? "Edit2" : "Edit6";
+        EXPECT_EQ(Text(field), QString::number(position));
+      }
+    }
+  }
+  // Reachable values are reached as clicks reach them.
+  Click(&program.window1, "RadioGroup1Item0");
+  QAccessibleValueInterface* value = Iface(Find("UpDown1"))->valueInterface();
+  value->setCurrentValue(3);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("3"));
+  value->setCurrentValue(26);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("26"));
+  value->setCurrentValue(2.6);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("3"));
+
+  // The chart and its spinner run round the alphabet: 1000 and -5 wrap.
+  QTest::keyClicks(Find("Edit3"), QStringLiteral("GHU OHKUHU"));
+  InsideModal(
+      program.Window2(), [&] { Click(&program.window1, "BitBtn10"); },
+      [&] {
+        QDialog* dialog = &program.Window2();
+        Click(dialog, "SpeedButton1");  // "Diagramm"
+        const FrequencyChart& chart = program.form2.Chart1;
+        ASSERT_EQ(chart.Size(), 26);
+        for (const char* name : {"UpDown2", "Chart1"}) {
+          QAccessibleValueInterface* value = Iface(Find(dialog, name))->valueInterface();
+          ASSERT_NE(value, nullptr) << name;
+          for (const auto& [wanted, lands] : std::vector<std::pair<QVariant, int>>{
+                   {1000, 1000 % 26}, {-5, 21}, {26, 0}, {7.4, 7}}) {
+            SCOPED_TRACE(std::string(name) + " = " + wanted.toString().toStdString());
+            value->setCurrentValue(wanted);
+            EXPECT_EQ(chart.State.Shift, lands);
+            EXPECT_EQ(value->currentValue().toInt(), lands);
+            EXPECT_EQ(Find<UpDownWidget>(dialog, "UpDown2")->Position(), lands);
+            EXPECT_TRUE(
+                TextOf(dialog, "Edit7").startsWith(QStringLiteral("Verschiebung %1 ").arg(lands)));
+          }
+        }
+        Click(dialog, "BitBtn1");
+      });
+}
+
 TEST_F(AccessibilityTest, TheWorkbenchWorksFromTheKeyboard) {
   ASSERT_EQ(Focused(), QStringLiteral("Edit1"));
   QTest::keyClicks(Find("Edit1"), QStringLiteral("hallo"));
@@ -288,8 +373,8 @@ TEST_F(AccessibilityTest, BothAnalysesWorkFromTheKeyboard) {
   ASSERT_TRUE(TabTo("BitBtn3"));  // "alles verschlüsseln"
   Press(Qt::Key_Space);
   ASSERT_TRUE(TabTo("BitBtn10"));  // "Kryptoanalyse Einzelzeichen"
-  OpenWithSpace(program.window2, [&] {
-    QWidget* dialog = &program.window2;
+  OpenWithSpace(program.Window2(), [&] {
+    QWidget* dialog = &program.Window2();
     EXPECT_EQ(Focused(), QStringLiteral("BitBtn1"));
     ASSERT_TRUE(TabTo("BitBtn3"));  // sort by count
     Press(Qt::Key_Space);
@@ -302,15 +387,15 @@ TEST_F(AccessibilityTest, BothAnalysesWorkFromTheKeyboard) {
     Press(Qt::Key_Space);
     EXPECT_FALSE(dialog->isVisible());
   });
-  EXPECT_EQ(program.window2.result(), 1);
+  EXPECT_EQ(program.Window2().result(), 1);
 
   // The offscreen platform has no window manager to hand the focus back.
   program.window1.activateWindow();
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &program.window1; }));
   Find("Edit3")->setFocus(Qt::TabFocusReason);
   ASSERT_TRUE(TabTo("BitBtn12"));  // "brachiale Kryptoanalyse (Brute Force)"
-  OpenWithSpace(program.window3, [&] {
-    QWidget* dialog = &program.window3;
+  OpenWithSpace(program.Window3(), [&] {
+    QWidget* dialog = &program.Window3();
     ASSERT_TRUE(TabTo("BitBtn2"));  // sort by German words
     Press(Qt::Key_Space);
     EXPECT_FALSE(Find(dialog, "BitBtn2")->isEnabled());
@@ -319,7 +404,7 @@ TEST_F(AccessibilityTest, BothAnalysesWorkFromTheKeyboard) {
     Press(Qt::Key_Space);
     EXPECT_FALSE(dialog->isVisible());
   });
-  EXPECT_EQ(program.window3.result(), 1);
+  EXPECT_EQ(program.Window3().result(), 1);
 }
 
 }  // namespace

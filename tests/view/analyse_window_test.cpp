@@ -21,10 +21,11 @@
 #include "app/Program.h"
 #include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/GlyphButton.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/QtText.h"
-#include "toolkit/view/UpDownWidget.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/text/QtText.h"
+#include "toolkit/view/widgets/GlyphButton.h"
+#include "toolkit/view/widgets/UpDownWidget.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ class AnalyseWindowTest : public testing::Test {
   // Returns the dialog's result.
   int Open(const std::function<void(QDialog*)>& body) {
     InsideModal(
-        program.window2, [&] { Click(&program.window1, "BitBtn10"); },
-        [&] { body(&program.window2); });
-    return program.window2.result();
+        program.Window2(), [&] { Click(&program.window1, "BitBtn10"); },
+        [&] { body(&program.Window2()); });
+    return program.Window2().result();
   }
 
   // The expected text with the program's decimal separator for '.'.
@@ -427,8 +428,9 @@ TEST_F(AnalyseWindowTest, DiagrammPutsTheChartInTheTablesPlaceAndEveryShowingSta
   Open([&](QDialog* dialog) {
     EXPECT_FALSE(Find<QAbstractButton>(dialog, "SpeedButton1")->isChecked());
     EXPECT_TRUE(TableShown(dialog));
-    // The keys go to the table in the chart's place, not to the hidden chart.
-    EXPECT_EQ(Focused(), QStringLiteral("StringGrid1"));
+    // Every showing starts as the first, with "Beenden" focused, not the
+    // hidden chart.
+    EXPECT_EQ(Focused(), QStringLiteral("BitBtn1"));
     EXPECT_EQ(Text(dialog, "Edit2"), std::to_string(program.form2.Chart1.State.Shift));
     EXPECT_EQ(Find<UpDownWidget>(dialog, "UpDown2")->Position(), program.form2.Chart1.State.Shift);
     Click(dialog, "SpeedButton1");
@@ -485,6 +487,26 @@ TEST_F(AnalyseWindowTest, TheChartSlidesByMouseKeysAndSpinnerAndEverythingShowsT
     Spin(dialog, true);
     EXPECT_EQ(program.form2.Chart1.Tolerance(), 4);
     ExpectChartAt(dialog, 13, Line(13, "9361.60", 5, 26));
+
+    // Shift+F10 opens the chart's menu, as the menu key and the right button do.
+    chart->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(MenuOpenedBy(chart, [&] { QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier); }),
+              QStringList{U("Diagramm kopieren")});
+  });
+}
+
+// A slide the window cannot take now (while another of its handlers runs) is
+// refused as a whole: the bars, the spinner and the line keep one shift.
+TEST_F(AnalyseWindowTest, ASlideRefusedWhileTheWindowIsBusyMovesNothing) {
+  Enter("EEEE", 0);
+  Open([&](QDialog* dialog) {
+    Click(dialog, "SpeedButton1");
+    auto* chart = Find<FrequencyChartWidget>(dialog, "Chart1");
+    chart->setFocus(Qt::TabFocusReason);
+    program.Window2().Binder().Run([&] { QTest::keyClick(chart, Qt::Key_Right); });
+    ExpectChartAt(dialog, 0, Line(0, "7281.60", 1, 26));
+    QTest::keyClick(chart, Qt::Key_Right);
+    ExpectChartAt(dialog, 1, Text(dialog, "Edit7"));
   });
 }
 
@@ -535,7 +557,8 @@ TEST_F(TakeShiftTest, VerschiebungUebernehmenSetsTheDecryptionToTheRecommendedOr
     Click(dialog, "BitBtn4");
     EXPECT_FALSE(dialog->isVisible());
   });
-  EXPECT_EQ(program.window2.result(), kModalResultTakeShift);
+  EXPECT_EQ(program.Window2().result(), kModalResultOk);
+  EXPECT_EQ(program.form2.TakenShift(), 7);
   ExpectDecryptionShift(7);
   Click(&program.window1, "BitBtn7");  // "ein Zeichen entschlüsseln"
   EXPECT_EQ(MainText("Edit5"), "T");

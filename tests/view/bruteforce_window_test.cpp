@@ -23,8 +23,8 @@
 #include "app/Program.h"
 #include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/Glyphs.h"
-#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/Glyphs.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ class BruteForceDialog : public testing::Test {
         });
   }
 
-  BruteForceWindow& dialog() { return program.window3; }
+  BruteForceWindow& dialog() { return program.Window3(); }
   GridWidget& grid() { return *Find<GridWidget>("StringGrid1"); }
   // The cells the results grid shows.
   const StringGrid& cells() { return grid().Model(); }
@@ -341,16 +341,18 @@ TEST_F(BruteForceDialog, VerschiebungUebernehmenTakesTheLearnersRowToTheDecrypti
                           grid().CellRect(2, c.clickRow).center());
       Click("BitBtn4");
     });
-    EXPECT_EQ(dialog().result(), kModalResultTakeShift);
+    EXPECT_EQ(dialog().result(), kModalResultOk);
+    EXPECT_EQ(program.form3.TakenShift(), std::stoi(c.shift));
     EXPECT_EQ(mainText("Edit6"), U(c.shift));
     EXPECT_EQ(mainText("Edit5"), QString()) << "the decryption starts anew";
     ::Click(&program.window1, "BitBtn9");  // "sofort alle Zeichen entschlüsseln"
     EXPECT_EQ(mainText("Edit5"), U(c.plaintext));
   }
 
-  // "Beenden" after a row was picked changes nothing. The row stays the
-  // current one, highlighted, in the next showing (in shift order again),
-  // where the keyboard takes it.
+  // "Beenden" after a row was picked changes nothing, and the next showing
+  // starts as the first: no row is the learner's choice, the table (the first
+  // tab stop) has the focus, and "Verschiebung übernehmen" takes the top row
+  // (in shift order again: shift 0).
   Open("ghu ohkuhu", 0, [&] {
     QTest::keyClick(&grid(), Qt::Key_Down);  // from row 3 to row 4
     Click("BitBtn1");
@@ -358,14 +360,15 @@ TEST_F(BruteForceDialog, VerschiebungUebernehmenTakesTheLearnersRowToTheDecrypti
   EXPECT_EQ(mainText("Edit6"), U("16"));
   EXPECT_EQ(mainText("Edit5"), U("QRE YRUERE"));
   Open("ghu ohkuhu", 0, [&] {
-    EXPECT_EQ(cells().Current().Row, 4);
-    EXPECT_EQ(cells().Cell(0, 4), "3");
+    EXPECT_EQ(cells().Current().Row, 0);
+    EXPECT_EQ(dialog().focusWidget()->objectName(), QStringLiteral("StringGrid1"));
+    EXPECT_EQ(cells().Cell(0, 1), "0");
     ASSERT_TRUE(TabTo("BitBtn4"));
     QTest::keyClick(Find<QWidget>("BitBtn4"), Qt::Key_Space);
   });
-  EXPECT_EQ(mainText("Edit6"), U("3"));
+  EXPECT_EQ(mainText("Edit6"), U("0"));
   ::Click(&program.window1, "BitBtn9");
-  EXPECT_EQ(mainText("Edit5"), U("DER LEHRER"));
+  EXPECT_EQ(mainText("Edit5"), U("GHU OHKUHU"));
 }
 
 }  // namespace

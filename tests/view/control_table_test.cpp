@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "toolkit/view/ControlRow.h"
-#include "toolkit/view/ControlTable.h"
-#include "toolkit/view/FormBinder.h"
+#include "toolkit/view/form/ControlRow.h"
+#include "toolkit/view/form/ControlTable.h"
+#include "toolkit/view/form/FormBinder.h"
 
 namespace {
 

@@ -23,8 +23,8 @@
 #include "ciphercore/Upcase.h"
 #include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/Fonts.h"
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ class ChartWidget : public testing::Test {
     InitAnalyseTable(analysis, core);
     CountCharacters(analysis, core);
     MatchTolerance(analysis, core);
-    chart.Rebuild(analysis, core);
+    chart.Rebuild(analysis, core, RankShifts(analysis, core, '.'));
   }
 
   // The widget, shown at the given size, in the window font.
@@ -69,16 +69,18 @@ class ChartWidget : public testing::Test {
     widget->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(widget.get()));
     widget->clearFocus();
-    spy = std::make_unique<QSignalSpy>(widget.get(), &FrequencyChartWidget::ShiftChanged);
+    // The test stands in for the window, whose handler slides the chart.
+    announced.clear();
+    QObject::connect(widget.get(), &FrequencyChartWidget::SlideWanted, widget.get(),
+                     [this](int shift) {
+                       if (chart.State.SlideTo(shift)) announced.push_back(chart.State.Shift);
+                       widget->Sync();
+                     });
     return *widget;
   }
 
   // The shifts the learner's moves announced, in order.
-  std::vector<int> Announced() const {
-    std::vector<int> shifts;
-    for (const QList<QVariant>& args : *spy) shifts.push_back(args.at(0).toInt());
-    return shifts;
-  }
+  std::vector<int> Announced() const { return announced; }
 
   // Drags from the centre of column `from` to x, then lets go there.
   void Drag(int from, int x) {
@@ -117,7 +119,7 @@ class ChartWidget : public testing::Test {
   FrequencyAnalysis analysis;
   FrequencyChart chart;
   std::unique_ptr<FrequencyChartWidget> widget;
-  std::unique_ptr<QSignalSpy> spy;
+  std::vector<int> announced;
 };
 
 constexpr int kL = 11;  // columns of a few letters

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "toolkit/view/Glyphs.h"
+#include "toolkit/view/widgets/Glyphs.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/model/StringGrid.h"
-#include "toolkit/view/GridGeometry.h"
+#include "toolkit/view/grid/GridGeometry.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "tests/support/Typing.h"
 #include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/FormBinder.h"
-#include "toolkit/view/GridWidget.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/grid/GridWidget.h"
 
 namespace {
 
@@ -121,6 +121,53 @@ TEST_F(InputTest, OverlongPasteInsertsWhatFitsAndSaysHowMuchWasLeftOut) {
   EXPECT_EQ(edit3->text().size(), 65535);
 }
 
+// A million pasted characters, none or few of which the code page holds, are
+// mended in one pass: the paste comes back with its box (a pass per left-out
+// character took minutes here).
+TEST_F(InputTest, AMillionPastedCharactersOfAnyMixAreMendedAndNamed) {
+  constexpr int kMillion = 1'000'000;
+  QString cjk;
+  cjk.reserve(kMillion);
+  for (int i = 0; i < kMillion; ++i) cjk += QChar(0x4E00 + i % 20000);
+  QString emoji;
+  emoji.reserve(kMillion);
+  for (int i = 0; i < kMillion / 2; ++i) {
+    const char32_t face = 0x1F600 + i % 80;
+    emoji += QChar(QChar::highSurrogate(face));
+    emoji += QChar(QChar::lowSurrogate(face));
+  }
+  const QString unit = Utf8("Ab\xE4\xB8\xAD\xF0\x9F\x98\x80\tc\n");  // 8 UTF-16 units
+  const QString mix = unit.repeated(kMillion / 8);
+  struct Case {
+    const char* name;
+    const QString& pasted;
+    QString shownStart;
+    int shownLength;
+    const char* box;
+  };
+  const Case cases[] = {
+      {"CJK only: nothing is left, the field keeps its text", cjk, QStringLiteral("ALT"), 3,
+       "und 19992 weitere"},
+      {"emoji only", emoji, QStringLiteral("ALT"), 3, "und 72 weitere"},
+      {"a mix with tabs and line breaks: blanks, and cut to what fits", mix,
+       QStringLiteral("Ab c Ab c "), 65535, "559465 Zeichen wurden nicht eingefügt."},
+  };
+  auto* edit3 = Find<QLineEdit>("Edit3");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    edit3->setFocus();
+    edit3->setText(QStringLiteral("ALT"));
+    Q_EMIT edit3->textEdited(edit3->text());
+    edit3->selectAll();
+    const QStringList boxes = Paste(edit3, c.pasted);
+    EXPECT_TRUE(edit3->text().startsWith(c.shownStart)) << edit3->text().left(20).toStdString();
+    EXPECT_EQ(edit3->text().size(), c.shownLength);
+    EXPECT_EQ(program.form1.Edit3.Text().size(), static_cast<std::size_t>(c.shownLength));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].contains(Utf8(c.box))) << boxes[0].toStdString();
+  }
+}
+
 TEST_F(InputTest, TableCellsTakeOneLineAndDeleteEmptiesARowOneCell) {
   auto* grid = Find<GridWidget>("StringGrid1");
   const auto cell = [grid](int col) { return grid->Model().Cell(col, 1); };
@@ -177,7 +224,8 @@ TEST_F(InputTest, QuestionsAndAnalysisWindowsComeUpOverTheChangedField) {
   // closes; a window manager would give it back to the main window.
   program.window1.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window1));
-  InsideModal(program.window2, [&] { ::Click(&program.window1, "BitBtn10"); }, look);
+  InsideModal(
+      program.Window2(), [&] { ::Click(&program.window1, "BitBtn10"); }, look);
   EXPECT_EQ(shown, QStringLiteral("HALLO"));
   EXPECT_TRUE(onScreen);
 }

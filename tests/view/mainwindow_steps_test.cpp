@@ -19,9 +19,9 @@
 
 #include "app/Program.h"
 #include "tests/support/WindowTest.h"
-#include "toolkit/view/FormBinder.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 

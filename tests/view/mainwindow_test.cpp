@@ -21,9 +21,9 @@
 #include "app/Program.h"
 #include "tests/support/Typing.h"
 #include "tests/support/WindowTest.h"
-#include "toolkit/view/GlyphButton.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/UpDownWidget.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/GlyphButton.h"
+#include "toolkit/view/widgets/UpDownWidget.h"
 
 namespace {
 

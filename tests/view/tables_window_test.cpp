@@ -30,8 +30,8 @@
 #include "app/Program.h"
 #include "tests/support/WindowTest.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/GridWidget.h"
-#include "toolkit/view/QtText.h"
+#include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 
@@ -226,8 +226,8 @@ TEST_F(Tables, AnOptionThatChangesTheColumnCountGivesTheTableItsNewCells) {
 TEST_F(Tables, TheFrequencyTableSortedByCountReadsRowByRowUnderItsHeaders) {
   TypeInto("Edit3", "EEEEE NNN RR ÄÄ S");
   ChooseAlphabet(3);
-  InsideAnalysis(program.window2, "BitBtn10", [&] {  // "Kryptoanalyse Einzelzeichen"
-    QDialog* dialog = &program.window2;
+  InsideAnalysis(program.Window2(), "BitBtn10", [&] {  // "Kryptoanalyse Einzelzeichen"
+    QDialog* dialog = &program.Window2();
     ::Click(dialog, "BitBtn3");  // sort by count
     auto* grid = Find<GridWidget>(dialog, "StringGrid1");
     QAccessibleTableInterface* table =
@@ -266,8 +266,8 @@ TEST_F(Tables, TheFrequencyTableSortedByCountReadsRowByRowUnderItsHeaders) {
 TEST_F(Tables, TheBruteForceTableReadsEveryShiftWithItsWholeText) {
   TypeInto("Edit3", "ghu ohkuhu");
   ChooseAlphabet(0);
-  InsideAnalysis(program.window3, "BitBtn12", [&] {  // "brachiale Kryptoanalyse (Brute Force)"
-    auto* grid = Find<GridWidget>(&program.window3, "StringGrid1");
+  InsideAnalysis(program.Window3(), "BitBtn12", [&] {  // "brachiale Kryptoanalyse (Brute Force)"
+    auto* grid = Find<GridWidget>(&program.Window3(), "StringGrid1");
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(grid)->tableInterface();
     ASSERT_NE(table, nullptr);
@@ -297,7 +297,7 @@ TEST_F(Tables, TheBruteForceTableReadsEveryShiftWithItsWholeText) {
               QStringLiteral("Zeile 3, Spalte passender Klar-Text"));
     EXPECT_EQ(table->cellAt(30, 1)->text(QAccessible::Name), QString());  // beyond 26 shifts
     ExpectTableShowsGrid(*grid);
-    ::Click(&program.window3, "BitBtn1");
+    ::Click(&program.Window3(), "BitBtn1");
   });
 
   // A trial text of 65,535 characters is read whole, not as far as the cell shows it.
@@ -307,14 +307,14 @@ TEST_F(Tables, TheBruteForceTableReadsEveryShiftWithItsWholeText) {
   longText.resize(kMaxFieldLength);
   PutCiphertext(longText);
   ChooseAlphabet(3);
-  InsideAnalysis(program.window3, "BitBtn12", [&] {
-    auto* grid = Find<GridWidget>(&program.window3, "StringGrid1");
+  InsideAnalysis(program.Window3(), "BitBtn12", [&] {
+    auto* grid = Find<GridWidget>(&program.Window3(), "StringGrid1");
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(grid)->tableInterface();
     const QString shiftZero = table->cellAt(0, 1)->text(QAccessible::Name);
     EXPECT_EQ(shiftZero.size(), 65535);
     EXPECT_EQ(shiftZero, ToQString(longText));
-    ::Click(&program.window3, "BitBtn1");
+    ::Click(&program.Window3(), "BitBtn1");
   });
 }
 
@@ -366,8 +366,8 @@ TEST_F(Tables, ACipherTableCopiesWholeWithItsAlphabetAsTheHeaderLine) {
 TEST_F(Tables, TheFrequencyTableCopiesItsRangeUnderTheHeadersAndEverythingAfterAllesMarkieren) {
   TypeInto("Edit3", "EEEEE NNN RR ÄÄ S");
   ChooseAlphabet(3);
-  InsideAnalysis(program.window2, "BitBtn10", [&] {  // "Kryptoanalyse Einzelzeichen"
-    QDialog* dialog = &program.window2;
+  InsideAnalysis(program.Window2(), "BitBtn10", [&] {  // "Kryptoanalyse Einzelzeichen"
+    QDialog* dialog = &program.Window2();
     ::Click(dialog, "BitBtn3");  // sort by count: E, blank, N, R, Ä, S, ...
     auto* grid = Find<GridWidget>(dialog, "StringGrid1");
     const StringGrid& cells = grid->Model();
@@ -406,8 +406,8 @@ TEST_F(Tables, TheFrequencyTableCopiesItsRangeUnderTheHeadersAndEverythingAfterA
 TEST_F(Tables, TheBruteForceTableCopiesWholeUntilACellIsChosen) {
   TypeInto("Edit3", "ghu ohkuhu");
   ChooseAlphabet(0);
-  InsideAnalysis(program.window3, "BitBtn12", [&] {  // "brachiale Kryptoanalyse (Brute Force)"
-    auto* grid = Find<GridWidget>(&program.window3, "StringGrid1");
+  InsideAnalysis(program.Window3(), "BitBtn12", [&] {  // "brachiale Kryptoanalyse (Brute Force)"
+    auto* grid = Find<GridWidget>(&program.Window3(), "StringGrid1");
     ASSERT_TRUE(grid->hasFocus());
     const StringGrid& cells = grid->Model();
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
@@ -428,7 +428,7 @@ TEST_F(Tables, TheBruteForceTableCopiesWholeUntilACellIsChosen) {
     });
     QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(cells.Selection(), (GridRect{1, 1, 4, 60}));
-    ::Click(&program.window3, "BitBtn1");
+    ::Click(&program.Window3(), "BitBtn1");
   });
 }
 

@@ -40,10 +40,11 @@ class Platform {
   virtual MessageAnswer ShowMessage(MessageKind kind, const std::string& text,
                                     MessageButtons buttons) = 0;
 
-  // Shows a window modally and returns, when the user has closed it, what the
-  // window handed back. The window's FormShow runs before it appears, over
-  // windows that are up to date.
-  virtual ModalReply ShowModal(ModalForm form) = 0;
+  // Shows a window modally and returns its modal result once the user has
+  // closed it; whatever else the window hands back is read from its model.
+  // The window's FormShow runs before it appears, over windows that are up
+  // to date.
+  virtual int ShowModal(ModalForm form) = 0;
 
   // Brings the screen up to date with the models now, in the middle of a
   // handler. Calls that come faster than the screen can show may be dropped.
