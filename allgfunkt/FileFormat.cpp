@@ -1,5 +1,6 @@
 #include "allgfunkt/FileFormat.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -15,15 +16,26 @@ bool HasNonAscii(std::string_view bytes) {
   return false;
 }
 
-}  // namespace
+bool IsControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
+}
 
-std::string DecodeLine(std::string_view bytes) {
+std::string Decoded(std::string_view bytes) {
   if (bytes.starts_with(kByteOrderMark)) {
     if (auto text = win1252::TryFromUtf8(bytes.substr(kByteOrderMark.size()))) return *text;
   } else if (HasNonAscii(bytes)) {
     if (auto text = win1252::TryFromUtf8(bytes)) return *text;
   }
   return std::string(bytes);
+}
+
+}  // namespace
+
+std::string DecodeLine(std::string_view bytes) {
+  std::string text = Decoded(bytes);
+  std::replace_if(text.begin(), text.end(), IsControl, ' ');
+  return text;
 }
 
 std::size_t MaxLineBytes(std::size_t maxLength) {

@@ -12,12 +12,17 @@
 // A Windows-1252 line that only looks like UTF-8 in part ("GRÃ¼N" next to a
 // lone 0xFC) is not well-formed UTF-8 and so stays Windows-1252. Plain ASCII
 // reads the same either way.
+//
+// Control characters (the bytes below 0x20 and 0x7F: a tab, a NUL) become
+// blanks, as a pasted line break does: the field shows nothing for them, and
+// what it shows is what a later save writes.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// The Windows-1252 text of a first line, given its bytes with the CRs left out.
+// The Windows-1252 text of a first line, given its bytes with the CRs left
+// out, control characters as blanks.
 std::string DecodeLine(std::string_view bytes);
 
 // The most bytes a line of maxLength characters can take in a form DecodeLine

@@ -25,18 +25,24 @@ std::string ReferenceFirstLine(std::string_view file) {
   const bool marked = bytes.starts_with(kMark);
   bool beyondAscii = false;
   for (const char c : bytes) beyondAscii |= static_cast<unsigned char>(c) >= 0x80;
+  std::string text = bytes;
   if (marked || beyondAscii) {
-    if (auto text = reference::Utf8ToWindows1252(marked ? std::string_view(bytes).substr(3) : bytes))
-      return *text;
+    if (auto utf8 =
+            reference::Utf8ToWindows1252(marked ? std::string_view(bytes).substr(3) : bytes))
+      text = *utf8;
   }
-  return bytes;
+  // Control characters read as blanks.
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  return text;
 }
 
 // The folder of the file, made once and removed when the run ends. Never
 // destroyed itself, so that it is still there when the removal runs.
 const std::string& Folder() {
   static const std::string* folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "chiffrarium-fuzz-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "chiffrarium-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     return new std::string(pattern);
   }();

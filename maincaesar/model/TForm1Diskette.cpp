@@ -13,6 +13,8 @@
 struct DisketteTwin {
   const char* File;     // in the root of drive A:
   Edit TForm1::*Field;  // the field saved and loaded
+  FileResult (TForm1::*Save)();
+  FileResult (TForm1::*Load)();
   const char* SaveQuestion;
   const char* LoadQuestion;
   const char* OverwriteQuestion;
@@ -26,6 +28,8 @@ namespace {
 const DisketteTwin kCipherText{
     TForm1::kCipherTextFile,
     &TForm1::Edit3,
+    &TForm1::SaveCipherText,
+    &TForm1::LoadCipherText,
     "Soll der Geheimtext jetzt auf\reiner Diskette gespeichert werden?",
     "Soll der Geheimtext jetzt von\reiner Diskette eingelesen werden?",
     "Soll der vorhandene Geheimtext\rauf der Diskette überschrieben werden?",
@@ -37,6 +41,8 @@ const DisketteTwin kCipherText{
 const DisketteTwin kPlainText{
     TForm1::kPlainTextFile,
     &TForm1::Edit1,
+    &TForm1::SavePlainText,
+    &TForm1::LoadPlainText,
     "Soll der Klartext jetzt auf\reiner Diskette gespeichert werden?",
     "Soll der Klartext jetzt von\reiner Diskette eingelesen werden?",
     "Soll der vorhandene Klartext\rauf der Diskette überschrieben werden?",
@@ -44,8 +50,6 @@ const DisketteTwin kPlainText{
     "Es ist kein Klartext\rauf der Diskette vorhanden!",
     true,
 };
-
-constexpr char kDriveLetter = 'A';
 
 }  // namespace
 
@@ -81,7 +85,7 @@ DiskettePrompt TForm1::PromptForDiskette() {
       W("Bitte eine Diskette in das Laufwerk A: einlegen!\rDanach dann bei \"OK\" bestätigen!"),
       MessageButtons::OkCancel);
   if (answer != MessageAnswer::Ok) return DiskettePrompt::Cancelled;
-  if (CheckDrive(driveA_, kDriveLetter, false, platform_)) return DiskettePrompt::Ready;
+  if (CheckDrive(driveA_)) return DiskettePrompt::Ready;
   // No diskette can help when the folder standing for the drive cannot be
   // made: the learner hears why once, and the operation ends as if cancelled
   // instead of asking for a diskette again and again.
@@ -102,7 +106,7 @@ void TForm1::SaveClick(const DisketteTwin& twin) {
   DiskettePrompt prompt;
   do prompt = PromptForDiskette();
   while (prompt == DiskettePrompt::NotReady);
-  if (prompt == DiskettePrompt::Ready) Succeeded(SaveText(twin), twin);
+  if (prompt == DiskettePrompt::Ready) Succeeded((this->*twin.Save)(), twin);
 }
 
 void TForm1::LoadClick(const DisketteTwin& twin) {
@@ -117,7 +121,7 @@ void TForm1::LoadClick(const DisketteTwin& twin) {
     // The load's own messages (no diskette, no file) do not end the handler, so
     // a missing ciphertext still leaves the plaintext and deciphered text empty;
     // an input/output error does end it.
-    if (!Succeeded(LoadText(twin), twin)) return;
+    if (!Succeeded((this->*twin.Load)(), twin)) return;
     if (twin.LoadRestartsEncryption) {
       Edit3.SetText({});
       State.EncPos = 1;
@@ -139,7 +143,7 @@ constexpr char kLoadProblem[] = "Problem beim Lesen von Diskette aufgetreten!";
 }  // namespace
 
 FileResult TForm1::SaveText(const DisketteTwin& twin) {
-  if (!CheckDrive(driveA_, kDriveLetter, false, platform_)) {
+  if (!CheckDrive(driveA_)) {
     platform_.ShowMessage(MessageKind::Error, kSaveProblem, MessageButtons::Ok);
     return {};
   }
@@ -161,7 +165,7 @@ FileResult TForm1::SaveText(const DisketteTwin& twin) {
 }
 
 FileResult TForm1::LoadText(const DisketteTwin& twin) {
-  if (!CheckDrive(driveA_, kDriveLetter, false, platform_)) {
+  if (!CheckDrive(driveA_)) {
     platform_.ShowMessage(MessageKind::Error, kLoadProblem, MessageButtons::Ok);
     return {};
   }

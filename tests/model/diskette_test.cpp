@@ -372,8 +372,12 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"NoLineEnding", "ABC DEF", "ABC DEF"},
                     LineCase{"SeveralLines", "EINS\r\nZWEI\r\nDREI\r\n", "EINS"},
                     LineCase{"EmptyFirstLine", "\r\nZWEI\r\n", ""}, LineCase{"EmptyFile", "", ""},
-                    LineCase{"ByteValuesKept", std::string("\x01\xC4\xFF\t;", 5) + "\r\n",
-                             std::string("\x01\xC4\xFF\t;", 5)}),
+                    // A NUL, a tab and the other control bytes would show as
+                    // nothing and cut a screen reader's reading of the field:
+                    // blanks, as in a paste. Every other byte stays as it is.
+                    LineCase{"ControlBytesBecomeBlanksOthersStay",
+                             std::string("\x01\xC4\xFF\t;\0A\x7F\x1F", 9) + "\r\n",
+                             std::string(" \xC4\xFF ; A  ", 9)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Today's editors save UTF-8, with or without a byte-order mark; what is not
