@@ -264,6 +264,7 @@ class AbortAfter {
 // spinner's value, the call returns at once and leaves the spinner in its
 // range: a wrapping one wrapped, the others clamped, and a shift the handler
 // reduces (27 under 26 letters becomes 1) does not send the spinner round.
+// An assistive tool that writes into a field reaches the model as typing does.
 TEST_F(AccessibilityTest, AnyValueSetOnASpinnerReturnsAtOnceWithTheSpinnerInRange) {
   const AbortAfter guard(20);
   const QVariant asked[] = {1000, -5, 30, 26, 27, 2.6, 1e300, QStringLiteral("viel")};
@@ -296,6 +297,12 @@ TEST_F(AccessibilityTest, AnyValueSetOnASpinnerReturnsAtOnceWithTheSpinnerInRang
   EXPECT_EQ(Text("Edit2"), QStringLiteral("3"));
   value->setCurrentValue(26);
   EXPECT_EQ(Text("Edit2"), QStringLiteral("26"));
+  // 27 and beyond do not last under 26 letters: the spinner stays at 26, the
+  // nearest it keeps, whether it came from below or above.
+  value->setCurrentValue(30);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("26"));
+  value->setCurrentValue(1000);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("26"));
   value->setCurrentValue(2.6);
   EXPECT_EQ(Text("Edit2"), QStringLiteral("3"));
 
@@ -324,6 +331,20 @@ TEST_F(AccessibilityTest, AnyValueSetOnASpinnerReturnsAtOnceWithTheSpinnerInRang
         }
         Click(dialog, "BitBtn1");
       });
+}
+
+// Text an assistive tool writes into a field is what the window works on, as
+// typed text is; a read-only field takes none.
+TEST_F(AccessibilityTest, TextAnAssistiveToolWritesReachesTheModelButNoReadOnlyField) {
+  Iface(Find("Edit3"))->setText(QAccessible::Value, QStringLiteral("yr114"));
+  EXPECT_EQ(program.form1.Edit3.Text(), "yr114");
+  Click(&program.window1, "BitBtn9");  // "sofort alle Zeichen entschlüsseln"
+  EXPECT_EQ(Text("Edit5"), QStringLiteral("HALLO"));
+
+  Iface(Find("Edit2"))->setText(QAccessible::Value, QStringLiteral("5"));
+  QTest::qWait(20);
+  EXPECT_EQ(Text("Edit2"), QStringLiteral("17"));
+  EXPECT_EQ(program.form1.Edit2.Text(), "17");
 }
 
 TEST_F(AccessibilityTest, TheWorkbenchWorksFromTheKeyboard) {

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <exception>
 #include <limits>
@@ -51,12 +52,20 @@ void FormBinder::BindEdit(Edit& model, QLineEdit* widget) {
   widget->setValidator(new OneLineValidator(static_cast<int>(kMaxFieldLength), widget));
   edits_.push_back({&model, widget, ~std::uint64_t{0}});
   const std::size_t index = edits_.size() - 1;
-  connect(widget, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+  // Typing, a paste and an assistive tool setting the text (which changes the
+  // field without "editing" it) all reach the model. A read-only field takes
+  // nothing from outside: what an assistive tool wrote there goes back.
+  connect(widget, &QLineEdit::textChanged, this, [this, index](const QString& text) {
     EditBinding& binding = edits_[index];
-    if (const auto bytes = FromQString(text)) {
-      binding.model->SetText(*bytes);
-      binding.synced = binding.model->Revision();  // the widget shows it already
+    const auto bytes = FromQString(text);
+    if (bytes && *bytes == binding.model->Text()) return;  // the binder's own write
+    if (binding.model->ReadOnly || !bytes) {
+      binding.synced = ~std::uint64_t{0};
+      QTimer::singleShot(0, this, [this] { WhenIdle([this] { Sync(); }); });
+      return;
     }
+    binding.model->SetText(*bytes);
+    binding.synced = binding.model->Revision();  // the widget shows it already
   });
   BindFocus(model, widget);
 }
@@ -102,16 +111,22 @@ void FormBinder::BindUpDown(UpDown& model, UpDownWidget* widget, Handler onClick
 }
 
 void FormBinder::ClickTowards(UpDown& model, const Handler& onClick, int wanted) {
-  // Never more clicks than the range is wide, and none beyond a click whose
-  // handler took the spinner elsewhere: with 26 letters a click up from 26
-  // gives 27, which the handler turns into 1, so 30 cannot be reached and the
-  // spinner stays where the clicks left it.
-  for (int clicks = model.Max - model.Min; clicks > 0 && model.Position != wanted; --clicks) {
-    const bool up = wanted > model.Position;
-    const int next = model.Position + (up ? 1 : -1);
+  // A click whose handler takes the spinner elsewhere shows that the wanted
+  // position cannot be reached: with 26 letters a click up from 26 gives 27,
+  // which the handler turns into 1. The spinner then clicks back to where it
+  // stood before that click, the nearest place it keeps, and stays there. So
+  // never more clicks than twice the range is wide.
+  int target = wanted;
+  bool turnedBack = false;
+  for (int clicks = 2 * (model.Max - model.Min); clicks > 0 && model.Position != target; --clicks) {
+    const int before = model.Position;
+    const bool up = target > before;
     if (!(up ? model.ClickUp() : model.ClickDown())) break;
     if (onClick) onClick();
-    if (model.Position != next) break;
+    if (model.Position == before + (up ? 1 : -1)) continue;
+    if (turnedBack) break;
+    turnedBack = true;
+    target = before;
   }
 }
 

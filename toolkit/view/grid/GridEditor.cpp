@@ -33,8 +33,11 @@ void GridWidget::OpenEditor(const QString* replaceWith) {
     editor_->setMaxLength(std::numeric_limits<int>::max());
     editor_->setValidator(new OneLineValidator(static_cast<int>(kMaxFieldLength), editor_));
     editor_->installEventFilter(this);
-    connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
-      if (const auto bytes = FromQString(text)) {
+    // Typing and an assistive tool alike; the grid's own writes change nothing.
+    connect(editor_, &QLineEdit::textChanged, this, [this](const QString& text) {
+      if (editing_.Col < 0) return;
+      if (const auto bytes = FromQString(text);
+          bytes && *bytes != model_.Cell(editing_.Col, editing_.Row)) {
         model_.SetCell(editing_.Col, editing_.Row, *bytes);
         syncedCells_ = model_.Revision();
         Q_EMIT CellEdited(editing_.Col, editing_.Row);
@@ -55,7 +58,6 @@ void GridWidget::OpenEditor(const QString* replaceWith) {
   editor_->setFocus(Qt::OtherFocusReason);
   if (replaceWith) {
     editor_->setText(*replaceWith);
-    Q_EMIT editor_->textEdited(*replaceWith);
   } else {
     editor_->selectAll();
   }
