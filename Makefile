@@ -6,6 +6,8 @@
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
             fonts-liberation fonts-wine librsvg2-bin desktop-file-utils appstream
 FUZZ_PACKAGES := clang libfuzzer-14-dev
+# The start-up scenario of the benchmark starts whole processes on an X display.
+BENCH_PACKAGES := libx11-dev xvfb
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
@@ -13,7 +15,7 @@ BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := utf8 first_line
 
-.PHONY: run test build deps fuzz-deps fuzz bench screenshots package clean
+.PHONY: run test build deps fuzz-deps bench-deps fuzz bench screenshots package clean
 
 # Installs those of the Debian packages $(1) that are missing; does nothing
 # when all are there.
@@ -44,6 +46,9 @@ deps:
 fuzz-deps: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
 
+bench-deps: deps
+	$(call install-missing,$(BENCH_PACKAGES))
+
 # Builds the libFuzzer targets of fuzz/ with clang in build-fuzz and runs each
 # for FUZZ_SECONDS, starting from the seeds in fuzz/seeds; the inputs found on
 # the way stay in build-fuzz/corpus for the next run. A finding stops with the
@@ -61,7 +66,7 @@ fuzz: fuzz-deps
 
 # The benchmark and the screenshot tool are no part of a plain build: each
 # target builds its own program first.
-bench: build
+bench: bench-deps build
 	cmake --build --preset $(PRESET) --target chiffrarium-bench
 	./$(BUILD_DIR)/bench/chiffrarium-bench
 

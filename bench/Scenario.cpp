@@ -31,8 +31,10 @@ Measurement Measure(const Scenario& scenario) {
   using Clock = std::chrono::steady_clock;
   Measurement m;
   std::vector<double> times;
+  std::function<std::string(double)> note;
   for (int i = 0; i < scenario.Runs; ++i) {
     Run run = scenario.Setup();
+    note = run.Note;
     const auto start = Clock::now();
     run.Timed();
     const auto stop = Clock::now();
@@ -43,6 +45,7 @@ Measurement Measure(const Scenario& scenario) {
   const std::size_t n = times.size();
   m.Runs = static_cast<int>(n);
   if (n > 0) m.MedianMilliseconds = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+  if (note) m.Note = note(m.MedianMilliseconds);
   return m;
 }
 

@@ -21,6 +21,9 @@ namespace bench {
 struct Run {
   std::function<void()> Timed;   // the work measured
   std::function<bool()> Verify;  // optional, untimed, after Timed: was the work really done?
+  // Optional: more for the scenario's line, given the median of its runs (the
+  // last run's Note is used).
+  std::function<std::string(double medianMilliseconds)> Note = {};
 };
 
 struct Scenario {
@@ -42,6 +45,7 @@ struct Measurement {
   double MedianMilliseconds = 0;
   int Runs = 0;
   bool Verified = true;  // false when a run did not do its work
+  std::string Note;      // the scenario's own addition to its line, if any
 };
 
 Measurement Measure(const Scenario& scenario);

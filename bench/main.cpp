@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
   for (const bench::Scenario& scenario : bench::Scenarios()) {
     if (scenario.Name.find(filter) == std::string::npos) continue;
     const bench::Measurement m = bench::Measure(scenario);
-    std::printf("%s: median %.2f ms (%d runs)%s\n", scenario.Name.c_str(), m.MedianMilliseconds,
-                m.Runs, m.Verified ? "" : " WRONG RESULT");
+    std::printf("%s: median %.2f ms (%d runs)%s%s%s\n", scenario.Name.c_str(),
+                m.MedianMilliseconds, m.Runs, m.Note.empty() ? "" : "; ", m.Note.c_str(),
+                m.Verified ? "" : " WRONG RESULT");
     std::fflush(stdout);
     if (!m.Verified) ++failures;
   }

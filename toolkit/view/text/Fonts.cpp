@@ -9,6 +9,9 @@ namespace {
 constexpr const char* kScalableSans = "Tahoma";
 constexpr int kBitmapHeight = 11;  // the one size of the bitmap face we use
 bool bitmapSansUsable = false;
+// Courier New where the system has it, else its metric twin asked for by its
+// own name: a family the system lacks makes Qt work out fallbacks first.
+QString courierFamily = QString::fromLatin1(kCourierNew);
 
 }  // namespace
 
@@ -17,13 +20,15 @@ QFont MakeFont(const char* family, int pixelHeight, bool bold, bool italic, int 
   if (name == QLatin1String(kSansSerif) &&
       (!bitmapSansUsable || bold || italic || pixelHeight != kBitmapHeight || stretch != 100))
     name = QString::fromLatin1(kScalableSans);
+  const bool courier = name == QLatin1String(kCourierNew);
+  if (courier) name = courierFamily;
   QFont font(name);
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   font.setItalic(italic);
   if (stretch != 100) font.setStretch(stretch);
   // Courier New is fixed-pitch; ask for it so any fallback keeps the columns.
-  if (name == QLatin1String(kCourierNew)) font.setStyleHint(QFont::TypeWriter);
+  if (courier) font.setStyleHint(QFont::TypeWriter);
   return font;
 }
 
@@ -36,6 +41,9 @@ void InstallFonts() {
   const QStringList families = QFontDatabase::families();
   bitmapSansUsable = families.contains(QString::fromLatin1(kSansSerif)) &&
                      qGuiApp->devicePixelRatio() <= 1.0;
+  if (!families.contains(QString::fromLatin1(kCourierNew)) &&
+      families.contains(QStringLiteral("Liberation Mono")))
+    courierFamily = QStringLiteral("Liberation Mono");
   QFont::insertSubstitutions(QString::fromLatin1(kSansSerif),
                              {QString::fromLatin1(kScalableSans), QStringLiteral("Liberation Sans")});
   QFont::insertSubstitutions(QString::fromLatin1(kScalableSans),

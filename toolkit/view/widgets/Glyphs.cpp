@@ -1,5 +1,6 @@
 #include "toolkit/view/widgets/Glyphs.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -354,12 +355,46 @@ QPixmap AtRatio(const QImage& image, int ratio) {
 
 }  // namespace
 
-QIcon GlyphIcon(Glyph glyph) {
-  QIcon icon;
-  for (const int ratio : {1, 2}) {
-    const QImage normal = Picture(glyph, ratio);
-    icon.addPixmap(AtRatio(normal, ratio), QIcon::Normal);
-    icon.addPixmap(AtRatio(Greyed(normal), ratio), QIcon::Disabled);
+namespace {
+
+// Draws a glyph's picture the first time a button paints it, at the ratio and
+// in the mode it is painted in, and keeps it: a window of twenty buttons opens
+// without drawing eighty pictures, and a screen at ratio 1 never draws the
+// finer ones.
+class GlyphIconEngine : public QIconEngine {
+ public:
+  explicit GlyphIconEngine(Glyph glyph) : glyph_(glyph) {}
+
+  QIconEngine* clone() const override { return new GlyphIconEngine(glyph_); }
+  QString key() const override { return QStringLiteral("GlyphIconEngine"); }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return size.boundedTo(QSize(16, 16));
   }
-  return icon;
-}
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  // The picture at ratio 1, or the finer one at ratio 2 for any larger scale.
+  QPixmap scaledPixmap(const QSize&, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    const int ratio = scale > 1.0 ? 2 : 1;
+    const bool disabled = mode == QIcon::Disabled;
+    QPixmap& made = made_[ratio - 1][disabled ? 1 : 0];
+    if (made.isNull()) {
+      const QImage normal = Picture(glyph_, ratio);
+      made = AtRatio(disabled ? Greyed(normal) : normal, ratio);
+    }
+    return made;
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+  }
+
+ private:
+  Glyph glyph_;
+  QPixmap made_[2][2];  // by ratio 1 or 2, normal or disabled
+};
+
+}  // namespace
+
+QIcon GlyphIcon(Glyph glyph) { return QIcon(new GlyphIconEngine(glyph)); }

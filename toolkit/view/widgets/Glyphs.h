@@ -1,7 +1,7 @@
 #pragma once
 // The 16 × 16 button glyphs of all three windows, drawn in code so that they
 // stay sharp at any scale factor. Each icon carries its normal picture and a
-// grey picture for the disabled button.
+// grey picture for the disabled button, each drawn when first painted.
 
 #include <QIcon>
 
