@@ -28,12 +28,6 @@ bool ChartState::SlideTo(int shift) {
   return true;
 }
 
-bool ChartState::SlideBy(int steps) {
-  if (Shifts <= 0) return false;
-  // Reduced first, so that no step count can overflow the sum.
-  return SlideTo(Shift + steps % Shifts);
-}
-
 std::string PercentAxis::Label(double tick, char decimalSeparator) const {
   return FormatFixed(tick, 0, Decimals, decimalSeparator);
 }

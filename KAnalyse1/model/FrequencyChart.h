@@ -29,8 +29,6 @@ struct ChartState {
   // Moves to shift, wrapped into 0..Shifts - 1 from either side (-1 is the
   // last shift, Shifts is 0 again). Returns whether the shift changed.
   bool SlideTo(int shift);
-  // Moves by steps positions, wrapping around the alphabet.
-  bool SlideBy(int steps);
 };
 
 // A percent axis from 0 to Top in steps of Step: Top is the smallest multiple

@@ -239,34 +239,32 @@ TEST_F(Chart, ANewShowingStartsAgainAtTheRecommendedShift) {
 struct SlideCase {
   const char* name;
   int from;
-  int to;        // SlideTo's argument, or
-  int by;        // SlideBy's when to is kNoTarget
+  int to;        // SlideTo's argument
   int expected;  // the shift afterwards, of 26
 };
-constexpr int kNoTarget = -1000;
 
 TEST(ChartState, WrapsAroundTheAlphabet) {
   const SlideCase cases[] = {
-      {"left from 0 wraps to the last shift", 0, kNoTarget, -1, 25},
-      {"right from the last shift wraps to 0", 25, kNoTarget, 1, 0},
-      {"a whole turn stays", 7, kNoTarget, 26, 7},
-      {"more than a turn back", 3, kNoTarget, -27, 2},
-      {"the count itself is 0", 9, 26, 0, 0},
-      {"minus one is the last shift", 9, -1, 0, 25},
-      {"Home goes to 0", 13, 0, 0, 0},
-      {"far out", 0, 2'000'000'001, 0, 2'000'000'001 % 26},
+      {"left from 0 wraps to the last shift", 0, -1, 25},
+      {"right from the last shift wraps to 0", 25, 26, 0},
+      {"a whole turn stays", 7, 33, 7},
+      {"more than a turn back", 3, -24, 2},
+      {"the count itself is 0", 9, 26, 0},
+      {"minus one is the last shift", 9, -1, 25},
+      {"Home goes to 0", 13, 0, 0},
+      {"far out", 0, 2'000'000'001, 2'000'000'001 % 26},
+      {"far out below", 0, -2'000'000'001, 26 - 2'000'000'001 % 26},
   };
   for (const SlideCase& c : cases) {
     SCOPED_TRACE(c.name);
     ChartState state{c.from, 26, 100};
-    const bool moved = c.to == kNoTarget ? state.SlideBy(c.by) : state.SlideTo(c.to);
+    const bool moved = state.SlideTo(c.to);
     EXPECT_EQ(state.Shift, c.expected);
     EXPECT_EQ(moved, c.expected != c.from);
     EXPECT_EQ(state.Revision, moved ? 101u : 100u) << "only a change counts";
   }
 
   ChartState none;  // no analysis yet: nothing to slide
-  EXPECT_FALSE(none.SlideBy(1));
   EXPECT_FALSE(none.SlideTo(3));
   EXPECT_EQ(none.Shift, 0);
 }
