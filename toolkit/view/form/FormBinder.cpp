@@ -15,7 +15,7 @@
 
 #include "toolkit/view/form/MenuKey.h"
 #include "toolkit/view/grid/GridWidget.h"
-#include "toolkit/view/platform/MessageBox.h"
+#include "toolkit/view/widgets/MessageBox.h"
 #include "toolkit/view/text/OneLineValidator.h"
 #include "toolkit/view/text/QtText.h"
 #include "toolkit/view/widgets/UpDownWidget.h"

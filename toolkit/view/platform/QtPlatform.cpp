@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "toolkit/view/platform/MessageBox.h"
+#include "toolkit/view/widgets/MessageBox.h"
 #include "toolkit/view/text/QtText.h"
 
 namespace {

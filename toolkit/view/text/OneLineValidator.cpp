@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/platform/MessageBox.h"
+#include "toolkit/view/widgets/MessageBox.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "toolkit/view/platform/MessageBox.h"
+#include "toolkit/view/widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
