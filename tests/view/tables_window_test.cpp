@@ -23,6 +23,7 @@
 
 #include <functional>
 #include <set>
+#include <tuple>
 #include <string>
 #include <utility>
 #include <vector>
@@ -430,6 +431,29 @@ TEST_F(Tables, TheBruteForceTableCopiesWholeUntilACellIsChosen) {
     EXPECT_EQ(cells.Selection(), (GridRect{1, 1, 4, 60}));
     ::Click(&program.Window3(), "BitBtn1");
   });
+}
+
+}  // namespace
+
+namespace {
+
+// No table of the program has that shape, but a grid of headers only (or of
+// nothing at all) takes every key and click without a cell to move to.
+TEST(HeaderOnlyGrid, TakesKeysAndClicksWithoutACellToMoveTo) {
+  for (const auto& [cols, rows, fixedCols, fixedRows] :
+       std::vector<std::tuple<int, int, int, int>>{{3, 1, 0, 1}, {1, 4, 1, 0}, {1, 1, 1, 1},
+                                                    {0, 0, 0, 0}}) {
+    StringGrid cells(cols, rows, fixedCols, fixedRows);
+    GridWidget grid(cells, {.Editing = true, .Tabs = true});
+    grid.resize(200, 100);
+    grid.show();
+    grid.setFocus();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_End, Qt::Key_PageDown,
+                              Qt::Key_Home, Qt::Key_Tab, Qt::Key_A})
+      QTest::keyClick(&grid, key, key == Qt::Key_End ? Qt::ControlModifier : Qt::NoModifier);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(cells.Current(), (GridCoord{0, 0})) << cols << "x" << rows;
+  }
 }
 
 }  // namespace
