@@ -102,6 +102,8 @@ void TForm2::UpDown2Click() { Chart1Slide(UpDown2.Position); }  // the chart's s
 void TForm2::Chart1Slide(int shift) {  // the chart slid, by whatever means; it wraps round
   Chart1.State.SlideTo(shift);
   ShowChartShift();
+  // Every slide step is heard: its shift, sum and place.
+  Announcer.Say(Edit7.Text());
 }
 
 void TForm2::BitBtn4Click() {  // "Verschiebung übernehmen"

@@ -48,6 +48,7 @@ class TForm2 : public ShiftTaker {
   FrequencyChart Chart1;     // "Häufigkeitsdiagramm": bars, band and the German profile slid by s
   UpDown UpDown2;            // the chart's shift s, 0..N - 1, round and round
   Edit Edit7;                // "Verschiebung s · Summe der Fehler-Quadrate … · Platz … von N"
+  Announcement Announcer;    // what a screen reader hears of a slide: the line of Edit7
   Button BitBtn4;            // "Verschiebung übernehmen"
 
   // Outer size, 611 × 442 at the smallest, and the modal result, which

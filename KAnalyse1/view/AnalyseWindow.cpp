@@ -135,6 +135,7 @@ AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
   connect(chart, &FrequencyChartWidget::SlideWanted, this, [this, &form](int shift) {
     Binder().Run([&form, shift] { form.Chart1Slide(shift); });
   });
+  Binder().BindAnnouncement(form.Announcer);
   Binder().AddSync([this, &form, chart, table] {
     chart->Sync();
     const bool shown = form.ChartShown();

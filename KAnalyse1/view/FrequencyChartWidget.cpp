@@ -7,10 +7,12 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -20,14 +22,17 @@
 
 #include "toolkit/view/text/QtText.h"
 #include "toolkit/view/widgets/AccessibleValue.h"
+#include "toolkit/view/widgets/ScreenReader.h"
 
 
-// The chart for a screen reader: a chart whose value is the shift, which an
-// assistive tool can read and set like a slider's, all the way round.
+// The chart for a screen reader: a slider whose value is the shift, which an
+// assistive tool can read and set all the way round. (A screen reader says
+// the new value of a slider as it moves, and nothing of a chart's; the line
+// under the chart is announced by the window.)
 class FrequencyChartAccessible : public AccessibleValueWidget {
  public:
   explicit FrequencyChartAccessible(FrequencyChartWidget* chart)
-      : AccessibleValueWidget(chart, QAccessible::Chart) {}
+      : AccessibleValueWidget(chart, QAccessible::Slider) {}
 
  protected:
   Range Now() const override {
@@ -73,7 +78,11 @@ FrequencyChartWidget::FrequencyChartWidget(FrequencyChart& chart, char decimalSe
   copy_->setShortcutVisibleInContextMenu(true);
   connect(copy_, &QAction::triggered, this, [this] { CopyPicture(); });
   addAction(copy_);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
+  // One menu for the chart's life: a screen reader keeps hold of the entries
+  // it met first, and a new menu around the same entries leaves them silent.
+  menu_ = new QMenu(this);
+  menu_->setObjectName(QStringLiteral("ChartMenu"));
+  menu_->addAction(copy_);
 
   Sync();
 }
@@ -96,9 +105,9 @@ void FrequencyChartWidget::Sync() {
   // Qt tells a listening screen reader that the description changed; the new
   // value goes out as well, so that a slide is heard however the tool listens.
   setAccessibleDescription(ToQString(chart_.ShiftLine(separator_)));
-  if (shiftChanged && QAccessible::isActive()) {
+  if (shiftChanged && ScreenReaderListens()) {
     QAccessibleValueChangeEvent event(this, chart_.State.Shift);
-    QAccessible::updateAccessibility(&event);
+    TellScreenReader(event);
   }
 }
 
@@ -226,6 +235,13 @@ void FrequencyChartWidget::focusOutEvent(QFocusEvent* event) {
   }
   update();
   QFrame::focusOutEvent(event);
+}
+
+void FrequencyChartWidget::contextMenuEvent(QContextMenuEvent* event) {
+  // From the keyboard under the middle of the plot, from the mouse where it was.
+  const QPoint at =
+      event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center());
+  menu_->exec(at);
 }
 
 bool FrequencyChartWidget::event(QEvent* event) {

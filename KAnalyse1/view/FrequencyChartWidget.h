@@ -4,7 +4,7 @@
 // band around each bar, and over them the German letter frequencies as
 // outlined bars, moved along the alphabet by the chart's shift. The learner
 // slides that profile by dragging it, with Left, Right and Home, or through
-// an assistive tool (the chart is a value from 0 to N - 1); the context menu
+// an assistive tool (the chart is a slider from 0 to N - 1); the context menu
 // and Ctrl+C copy the picture; a tooltip gives the numbers of a column.
 //
 // It draws a FrequencyChart and asks its owner to slide it (SlideWanted); it
@@ -69,6 +69,7 @@ class FrequencyChartWidget : public QFrame {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool event(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   friend class FrequencyChartAccessible;
@@ -110,6 +111,7 @@ class FrequencyChartWidget : public QFrame {
   FrequencyChart& chart_;
   char separator_;
   QAction* copy_;
+  class QMenu* menu_;
 
   mutable Geometry geometry_;  // for the current size, font and chart contents
   mutable bool geometryValid_ = false;

@@ -101,6 +101,10 @@ class TForm1 {
   UpDown UpDown2;            // spinner of the decryption shift
   StringGrid StringGrid2;    // decryption table
 
+  // What a screen reader hears of a step, which moves no focus when the same
+  // column comes again: "H wird zu Y. Geheimtext: YR1"; of a run, its result.
+  Announcement Announcer;
+
   WorkbenchState State;
   CipherTable EncTable{StringGrid1};
   CipherTable DecTable{StringGrid2};
@@ -185,7 +189,8 @@ class TForm1 {
   // room for one more, redrawing after each and, when animated, pausing.
   // Returns false when the learner stopped an animated run before its end.
   bool RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
-                const Edit& destination, bool animated);
+                const Edit& destination, const char* destinationName, bool animated);
+  bool inRun_ = false;  // a run is stepping: its steps are not announced one by one
   void UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt);
   std::optional<std::uint64_t> edit1UpcasedAt_;
   std::optional<std::uint64_t> edit3UpcasedAt_;

@@ -8,6 +8,7 @@
 #include "maincaesar/model/TForm1.h"
 
 #include "ciphercore/Upcase.h"
+#include "toolkit/model/Win1252.h"
 
 namespace {
 
@@ -38,6 +39,33 @@ std::optional<char> EncryptionResult(const Lookup& hit, char ch, int unknownOpti
   }
 }
 
+// What a screen reader says of a character: the character itself, or the word
+// for a blank, which would be heard as nothing.
+std::string Spoken(char c) { return c == ' ' ? std::string("Leerzeichen") : std::string(1, c); }
+
+// A text as a screen reader hears it after a step: whole while it is short, a
+// long one by its length and its last characters.
+std::string SpokenSoFar(const char* name, const std::string& text) {
+  constexpr std::size_t kWhole = 80;
+  constexpr std::size_t kTail = 30;
+  if (text.size() <= kWhole) return std::string(name) + ": " + text;
+  return std::string(name) + ", " + std::to_string(text.size()) + " Zeichen, zuletzt: " +
+         text.substr(text.size() - kTail);
+}
+
+// "H wird zu Y", "$ übernommen", "$ übersprungen": what became of ch.
+std::string SpokenStep(char ch, const Lookup& hit, const std::optional<char>& appended) {
+  if (hit.Column >= 0)
+    return appended ? Spoken(ch) + " wird zu " + Spoken(*appended)
+                    : Spoken(ch) + W(": die Tabellenzelle ist leer");
+  if (!appended) return Spoken(ch) + W(" übersprungen");
+  if (*appended == ch) return Spoken(ch) + W(" übernommen");
+  return Spoken(ch) + " wird zu " + Spoken(*appended);
+}
+
+constexpr const char* kCipherText = "Geheimtext";
+constexpr const char* kPlainText = "Klartext";
+
 }  // namespace
 
 void TForm1::UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt) {
@@ -53,6 +81,10 @@ void TForm1::BitBtn1Click() {  // "ein Zeichen verschlüsseln"
   UpcaseField(Edit1, edit1UpcasedAt_);
   if (!CanStep(Edit1, State.EncPos, Edit3)) {
     BitBtn1.Enabled = false;
+    if (!inRun_)
+      Announcer.Say(Edit3.Text().size() >= kMaxFieldLength
+                        ? W("Der Geheimtext fasst kein weiteres Zeichen.")
+                        : W("Der Klartext ist ganz verschlüsselt."));
     return;
   }
   State.GridSelectionCleared = false;
@@ -69,28 +101,40 @@ void TForm1::BitBtn1Click() {  // "ein Zeichen verschlüsseln"
   if (hit.Column >= 0) SetFocus(StringGrid1);
   if (result) Edit3.Append(*result);
   ++State.EncPos;
+  // A screen reader hears every single step, the same letter again too; a
+  // run says its result once, at its end.
+  if (!inRun_) Announcer.Say(SpokenStep(ch, hit, result) + ". " + SpokenSoFar(kCipherText, Edit3.Text()));
 }
 
 bool TForm1::RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
-                      const Edit& destination, bool animated) {
+                      const Edit& destination, const char* destinationName, bool animated) {
   // The learner sees every step: the new character, the marker and the
-  // selected column are drawn before the pause, the last step's too.
+  // selected column are drawn before the pause, the last step's too. A
+  // screen reader hears the result once, when the run ends or is stopped:
+  // speech of every step would be cut off by the next one.
+  inRun_ = true;
+  bool completed = true;
   while (CanStep(source, pos, destination)) {
     (this->*step)();
     platform_.RedrawNow();
     // Escape or closing the window during a pause stops the run after the
     // step just shown: 65,535 steps of 400 ms would take seven hours.
-    if (animated && platform_.Pause(kStepPauseMilliseconds) == PauseEnd::StopAsked)
-      return !CanStep(source, pos, destination);
+    if (animated && platform_.Pause(kStepPauseMilliseconds) == PauseEnd::StopAsked) {
+      completed = !CanStep(source, pos, destination);
+      break;
+    }
   }
-  return true;
+  inRun_ = false;
+  Announcer.Say((completed ? std::string() : std::string("Angehalten. ")) +
+                SpokenSoFar(destinationName, destination.Text()));
+  return completed;
 }
 
 void TForm1::BitBtn2Click() {  // "schrittweise verschlüsseln"
   // Continues from EncPos and appends to what the ciphertext already holds.
   // Stopped by the learner, it leaves the position and the buttons as they
   // are, so that the learner can go on step by step from there.
-  if (!RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, true)) return;
+  if (!RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, kCipherText, true)) return;
   BitBtn1.Enabled = false;
   BitBtn2.Enabled = false;
   State.EncPos = 1;
@@ -99,7 +143,7 @@ void TForm1::BitBtn2Click() {  // "schrittweise verschlüsseln"
 void TForm1::BitBtn3Click() {  // "alles verschlüsseln"
   State.EncPos = 1;
   Edit3.SetText({});
-  RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, false);
+  RunSteps(&TForm1::BitBtn1Click, Edit1, State.EncPos, Edit3, kCipherText, false);
   State.EncPos = 1;
 }
 
@@ -108,6 +152,10 @@ void TForm1::BitBtn7Click() {  // "ein Zeichen entschlüsseln"
   UpcaseField(Edit3, edit3UpcasedAt_);
   if (!CanStep(Edit3, State.DecPos, Edit5)) {
     BitBtn7.Enabled = false;
+    if (!inRun_)
+      Announcer.Say(Edit5.Text().size() >= kMaxFieldLength
+                        ? W("Der Klartext fasst kein weiteres Zeichen.")
+                        : W("Der Geheimtext ist ganz entschlüsselt."));
     return;
   }
   State.GridSelectionCleared = false;
@@ -120,10 +168,12 @@ void TForm1::BitBtn7Click() {  // "ein Zeichen entschlüsseln"
   // table comes back unchanged and is appended like any other.
   if (hit.Character) Edit5.Append(*hit.Character);
   ++State.DecPos;
+  if (!inRun_)
+    Announcer.Say(SpokenStep(ch, hit, hit.Character) + ". " + SpokenSoFar(kPlainText, Edit5.Text()));
 }
 
 void TForm1::BitBtn8Click() {  // "schrittweise alle Zeichen entschlüsseln"
-  if (!RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, true)) return;
+  if (!RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, kPlainText, true)) return;
   BitBtn7.Enabled = false;
   BitBtn8.Enabled = false;
   State.DecPos = 1;
@@ -132,6 +182,6 @@ void TForm1::BitBtn8Click() {  // "schrittweise alle Zeichen entschlüsseln"
 void TForm1::BitBtn9Click() {  // "sofort alle Zeichen entschlüsseln"
   State.DecPos = 1;
   Edit5.SetText({});
-  RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, false);
+  RunSteps(&TForm1::BitBtn7Click, Edit3, State.DecPos, Edit5, kPlainText, false);
   State.DecPos = 1;
 }

@@ -102,7 +102,8 @@ std::vector<ControlRow> Controls(TForm1& f) {
                 .RowHeight = 20},
        .Model = &f.StringGrid1, .AccessibleName = "Chiffre",
        .Description = "Verschlüsselungs-Tabelle, Chiffren-Tabelle: oben die Klartext-Zeichen, "
-                      "darunter die gesuchten Chiffrentextzeichen"},
+                      "darunter die gesuchten Chiffrentextzeichen; Tab geht von Zelle zu Zelle, "
+                      "Strg+Tab verlässt die Tabelle"},
       {.Name = "StringGrid2", .Place = {112, 424, 665, 65}, .Tab = 29, .Font = {kSansSerif, 11},
        .Colour = kBlack, .Grid = {.Options = {.CopyWholeTable = true}, .RowHeight = 20},
        .Model = &f.StringGrid2,
@@ -242,6 +243,7 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
   binder_->TrackFocus([this] { return form_.ActiveControl(); },
                       [this](Control& control) { form_.SetFocus(control); });
   binder_->AddSync([this] { SyncMarker(); });
+  binder_->BindAnnouncement(form_.Announcer);
 }
 
 MainWindow::~MainWindow() = default;

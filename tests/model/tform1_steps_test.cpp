@@ -496,3 +496,90 @@ TEST(StepButtonTable, EveryHandlerEnablesAndDisablesAsDocumented) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a screen reader hears of a step: the pair and the text so far, after
+// every single step, the same pair again too; a run says its result once.
+class Said : public Steps {
+ protected:
+  // Every text the announcer was given while act ran, in order.
+  std::vector<std::string> During(const std::function<void()>& act) {
+    std::vector<std::string> said;
+    std::uint64_t seen = form.Announcer.Revision();
+    platform.OnRedraw = [&] {
+      if (form.Announcer.Revision() != seen) said.push_back("(mid-run) " + form.Announcer.Text());
+      seen = form.Announcer.Revision();
+    };
+    act();
+    platform.OnRedraw = nullptr;
+    if (form.Announcer.Revision() != seen) said.push_back(form.Announcer.Text());
+    return said;
+  }
+  std::vector<std::string> Steps(void (TForm1::*step)(), int n) {
+    std::vector<std::string> said;
+    for (int i = 0; i < n; ++i) {
+      const auto one = During([&] { (form.*step)(); });
+      said.insert(said.end(), one.begin(), one.end());
+    }
+    return said;
+  }
+};
+
+TEST_F(Said, EachSingleStepSaysThePairAndTheTextSoFar) {
+  struct Case {
+    const char* name;
+    int unknownOption;
+    std::vector<const char*> said;  // UTF-8
+  };
+  const Case cases[] = {
+      {"a repeated letter, and a character taken over", 1,
+       {"A wird zu R. Geheimtext: R", "L wird zu 1. Geheimtext: R1", "L wird zu 1. Geheimtext: R11",
+        "$ übernommen. Geheimtext: R11$", "Der Klartext ist ganz verschlüsselt."}},
+      {"a character skipped", 0,
+       {"A wird zu R. Geheimtext: R", "L wird zu 1. Geheimtext: R1", "L wird zu 1. Geheimtext: R11",
+        "$ übersprungen. Geheimtext: R11", "Der Klartext ist ganz verschlüsselt."}},
+      {"a character that becomes a blank, said as a word", 2,
+       {"A wird zu R. Geheimtext: R", "L wird zu 1. Geheimtext: R1", "L wird zu 1. Geheimtext: R11",
+        "$ wird zu Leerzeichen. Geheimtext: R11 ", "Der Klartext ist ganz verschlüsselt."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    form.BitBtn16Click();  // "Klartext löschen"
+    form.BitBtn6Click();   // "Geheimtext löschen": the buttons again
+    form.RadioGroup2.ItemIndex = c.unknownOption;
+    form.Edit1.SetText("all$");
+    std::vector<std::string> expected;
+    for (const char* s : c.said) expected.push_back(W(s));
+    EXPECT_EQ(Steps(&TForm1::BitBtn1Click, 5), expected);
+  }
+
+  // Decryption: the blank of the 37-character alphabet said as a word, a
+  // character outside the table taken over.
+  form.Edit3.SetText("RG$");
+  std::vector<std::string> decrypted;
+  for (const char* s : {"R wird zu A. Klartext: A", "G wird zu Leerzeichen. Klartext: A ",
+                        "$ übernommen. Klartext: A $", "Der Geheimtext ist ganz entschlüsselt."})
+    decrypted.push_back(W(s));
+  EXPECT_EQ(Steps(&TForm1::BitBtn7Click, 4), decrypted);
+}
+
+TEST_F(Said, ARunSaysItsResultOnceAtItsEnd) {
+  form.Edit1.SetText("hallo");
+  EXPECT_EQ(During([&] { form.BitBtn3Click(); }), std::vector<std::string>{"Geheimtext: YR114"});
+  form.BitBtn6Click();
+  EXPECT_EQ(During([&] { form.BitBtn2Click(); }), std::vector<std::string>{"Geheimtext: YR114"});
+  // Stopped by Escape in the second pause: where it stopped.
+  form.BitBtn14Click();
+  platform.StopAtPause = platform.Pauses.size() + 2;
+  EXPECT_EQ(During([&] { form.BitBtn2Click(); }),
+            std::vector<std::string>{"Angehalten. Geheimtext: YR"});
+  form.Edit3.SetText("YR114");
+  EXPECT_EQ(During([&] { form.BitBtn9Click(); }), std::vector<std::string>{"Klartext: HALLO"});
+  // A long text is said by its length and its end.
+  form.Edit1.SetText(std::string(100, 'A'));
+  EXPECT_EQ(During([&] { form.BitBtn3Click(); }),
+            std::vector<std::string>{"Geheimtext, 100 Zeichen, zuletzt: " + std::string(30, 'R')});
+}
+
+}  // namespace

@@ -301,9 +301,13 @@ TEST_F(AnalysisWindow, TheChartsSpinnerRunsRoundAndTheLineFollowsEverySlide) {
                         {13, "9361.60", 5}, {0, "7281.60", 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shift);
+    const std::uint64_t said = form2.Announcer.Revision();
     form2.Chart1Slide(c.shift);
     EXPECT_EQ(form2.UpDown2.Position, c.shift);
     EXPECT_EQ(form2.Edit7.Text(), Line(c.shift, c.sum, c.place, 26));
+    // A screen reader hears every slide step as the line says it.
+    EXPECT_EQ(form2.Announcer.Revision(), said + 1);
+    EXPECT_EQ(form2.Announcer.Text(), form2.Edit7.Text());
   }
   EXPECT_EQ(form2.Edit3.Text(), "17; 22; 12; 13");
   EXPECT_EQ(form2.Edit5.Text(), "8805.60; 9251.60; 9307.60; 9361.60");

@@ -201,7 +201,7 @@ TEST_F(ChartWidget, AScreenReaderHearsTheShiftSumAndPlace) {
   FrequencyChartWidget& w = Show();
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&w);
   ASSERT_NE(iface, nullptr);
-  EXPECT_EQ(iface->role(), QAccessible::Chart);
+  EXPECT_EQ(iface->role(), QAccessible::Slider);  // a screen reader says a slider's value as it moves
   EXPECT_EQ(iface->text(QAccessible::Name), U("Häufigkeitsdiagramm"));
   EXPECT_EQ(iface->text(QAccessible::Description),
             U("Verschiebung 7 · Summe der Fehler-Quadrate 87,42 · Platz 1 von 26"));
@@ -226,6 +226,15 @@ TEST_F(ChartWidget, AScreenReaderHearsTheShiftSumAndPlace) {
 
 TEST_F(ChartWidget, DiagrammKopierenPutsThePictureOnTheClipboard) {
   FrequencyChartWidget& w = Show();
+
+  // Ctrl+C while the chart has the focus. (First: on the offscreen platform
+  // a closed menu leaves the window without keys.)
+  QApplication::clipboard()->clear();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  w.setFocus();
+  QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
   QApplication::clipboard()->clear();
 
   // The context menu offers it.
@@ -247,14 +256,6 @@ TEST_F(ChartWidget, DiagrammKopierenPutsThePictureOnTheClipboard) {
   const QImage copied = QApplication::clipboard()->image();
   EXPECT_EQ(copied.size(), w.size() * w.devicePixelRatioF());
   EXPECT_EQ(copied.pixelColor(copied.width() / 2, copied.height() / 2).alpha(), 255);
-
-  // So does Ctrl+C while the chart has the focus.
-  QApplication::clipboard()->clear();
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  w.setFocus();
-  QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
 }
 
 // Every character stays legible: no two labels of a row overlap, with the

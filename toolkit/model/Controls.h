@@ -50,6 +50,23 @@ struct SpeedButton : Button {
   bool Down = false;
 };
 
+// What a screen reader says of something that happened where the focus did
+// not go (a step enciphered a character, the chart slid): the view speaks the
+// text once for every Say, the same text again too. Windows-1252.
+class Announcement {
+ public:
+  void Say(std::string text) {
+    text_ = std::move(text);
+    ++revision_;
+  }
+  const std::string& Text() const { return text_; }
+  std::uint64_t Revision() const { return revision_; }
+
+ private:
+  std::string text_;
+  std::uint64_t revision_ = 0;
+};
+
 // A read-only rich-text box; the view wraps its text to the box's width.
 struct RichEdit : Control {
   std::string Text;

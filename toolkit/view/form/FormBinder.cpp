@@ -15,6 +15,7 @@
 
 #include "toolkit/view/form/MenuKey.h"
 #include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/Announcer.h"
 #include "toolkit/view/widgets/MessageBox.h"
 #include "toolkit/view/text/OneLineValidator.h"
 #include "toolkit/view/text/QtText.h"
@@ -161,6 +162,19 @@ void FormBinder::BindRichEdit(RichEdit& model, QTextEdit* widget) {
     widget->setPlainText(ToQString(shown));
   });
   BindFocus(model, widget);
+}
+
+void FormBinder::BindAnnouncement(const Announcement& model) {
+  // Said from the window that owns this one, the main window: a screen reader
+  // names the dialog a notification stands in before every notification.
+  QWidget* owner = window_;
+  while (owner->parentWidget()) owner = owner->parentWidget()->window();
+  auto* announcer = new Announcer(owner);
+  syncs_.push_back([&model, announcer, said = model.Revision()]() mutable {
+    if (said == model.Revision()) return;
+    said = model.Revision();
+    announcer->Say(ToQString(model.Text()));
+  });
 }
 
 void FormBinder::BindFocus(Control& model, QWidget* widget) { focus_.push_back({&model, widget}); }

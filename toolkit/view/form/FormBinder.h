@@ -54,6 +54,9 @@ class FormBinder : public QObject {
   void BindGrid(StringGrid& model, GridWidget* widget);
   // Read-only text boxes: the model's text.
   void BindRichEdit(RichEdit& model, QTextEdit* widget);
+  // What a screen reader hears of a change that moves no focus: every Say of
+  // the model, through the window's announcer (Announcer.h).
+  void BindAnnouncement(const Announcement& model);
   // Any other control that can hold the focus.
   void BindFocus(Control& model, QWidget* widget);
   // Extra work for Sync(), for controls this class does not know.

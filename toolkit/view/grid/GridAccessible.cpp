@@ -19,6 +19,7 @@
 #include "toolkit/view/grid/CellPlace.h"
 #include "toolkit/view/grid/GridWidget.h"
 #include "toolkit/view/text/QtText.h"
+#include "toolkit/view/widgets/ScreenReader.h"
 
 namespace {
 
@@ -311,7 +312,7 @@ void GridWidget::InstallAccessibility() {
 void GridWidget::AnnounceCells(bool countsChanged) {
   // Qt delivers nothing while no screen reader listens; the objects need not
   // even be made then.
-  if (!QAccessible::isActive()) return;
+  if (!ScreenReaderListens()) return;
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
   if (!table) return;
   QAccessibleTableModelChangeEvent event(
@@ -324,7 +325,7 @@ void GridWidget::AnnounceCells(bool countsChanged) {
     event.setLastRow(cells->rowCount() - 1);
     event.setLastColumn(cells->columnCount() - 1);
   }
-  QAccessible::updateAccessibility(&event);
+  TellScreenReader(event);
   if (countsChanged) {
     // The reset tells of every cell anew.
     announcedCells_ = SelectedBody(model_);
@@ -334,12 +335,12 @@ void GridWidget::AnnounceCells(bool countsChanged) {
   // reader standing on it reads it again.
   if (QAccessibleInterface* current = CellInterface(table, model_, model_.Current())) {
     QAccessibleEvent renamed(current, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
+    TellScreenReader(renamed);
   }
 }
 
-void GridWidget::AnnounceSelection() {
-  if (!QAccessible::isActive()) return;
+void GridWidget::AnnounceSelection(MovedBy by) {
+  if (!ScreenReaderListens()) return;
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
   if (!table) return;
   const GridRect wasCells = announcedCells_;
@@ -360,7 +361,7 @@ void GridWidget::AnnounceSelection() {
             if (was == is || is != (type == QAccessible::SelectionAdd)) continue;
             if (QAccessibleInterface* iface = CellInterface(table, model_, cell)) {
               QAccessibleEvent event(iface, type);
-              QAccessible::updateAccessibility(&event);
+              TellScreenReader(event);
             }
           }
       };
@@ -368,12 +369,17 @@ void GridWidget::AnnounceSelection() {
       tell(announcedCells_, QAccessible::SelectionAdd);
     } else {
       QAccessibleEvent within(this, QAccessible::SelectionWithin);
-      QAccessible::updateAccessibility(&within);
+      TellScreenReader(within);
     }
   }
-  if (!HoldsFocus()) return;
+  if (by == MovedBy::Learner) AnnounceCurrentCell();
+}
+
+void GridWidget::AnnounceCurrentCell() {
+  if (!ScreenReaderListens() || !HoldsFocus()) return;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
   if (QAccessibleInterface* current = CellInterface(table, model_, model_.Current())) {
     QAccessibleEvent focus(current, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    TellScreenReader(focus);
   }
 }

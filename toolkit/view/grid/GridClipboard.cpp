@@ -68,9 +68,13 @@ void GridWidget::ShowMenuAtCurrentCell() {
 }
 
 void GridWidget::ShowMenu(QPoint viewportPos) {
-  QMenu menu(this);
-  menu.setObjectName(QStringLiteral("GridMenu"));
-  menu.addAction(copy_);
-  menu.addAction(selectAll_);
-  menu.exec(viewport()->mapToGlobal(viewportPos));
+  // One menu for the grid's life: a screen reader keeps hold of the entries
+  // it met first, and a new menu around the same entries leaves them silent.
+  if (!menu_) {
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("GridMenu"));
+    menu_->addAction(copy_);
+    menu_->addAction(selectAll_);
+  }
+  menu_->exec(viewport()->mapToGlobal(viewportPos));
 }

@@ -109,6 +109,11 @@ bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
       CloseEditor();
       keyPressEvent(key);
       return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      if (!(key->modifiers() & Qt::ControlModifier)) return false;
+      keyPressEvent(key);  // Ctrl+Tab: out of the grid, the editor closed
+      return true;
     default:
       return false;
   }

@@ -72,6 +72,11 @@ void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (cell == model_.Current() && IsEditable(cell)) OpenEditor(nullptr);
 }
 
+void GridWidget::LeaveByKeyboard(bool forward) {
+  CloseEditor();
+  QAbstractScrollArea::focusNextPrevChild(forward);
+}
+
 bool GridWidget::focusNextPrevChild(bool next) {
   // Tab walks the cells while there is a cell to go to, then leaves the grid
   // like any other control, so the keyboard never gets trapped.
@@ -111,17 +116,31 @@ bool GridWidget::focusNextPrevChild(bool next) {
 
 void GridWidget::keyPressEvent(QKeyEvent* event) {
   GridCoord cell = model_.Current();
-  if (cell.Col < model_.FixedCols() || cell.Row < model_.FixedRows())
-    cell = {model_.FixedCols(), model_.FixedRows()};  // the selection was hidden in the header
+  // A current cell in the headers (where a hidden selection puts it, and
+  // where a grid starts) shows nothing: the first arrow lands on the body
+  // cell nearest to it, Down from the header row on the first row.
+  const bool outsideBody = cell.Col < model_.FixedCols() || cell.Row < model_.FixedRows();
+  if (outsideBody)
+    cell = {std::max(cell.Col, model_.FixedCols()), std::max(cell.Row, model_.FixedRows())};
+  const int step = outsideBody ? 0 : 1;
   const bool extend = event->modifiers() & Qt::ShiftModifier;
   const int pageRows = std::max(1, Geometry().LastFullyVisibleRow() - topRow_ + 1);
   switch (event->key()) {
-    case Qt::Key_Left: --cell.Col; break;
-    case Qt::Key_Right: ++cell.Col; break;
-    case Qt::Key_Up: --cell.Row; break;
-    case Qt::Key_Down: ++cell.Row; break;
-    case Qt::Key_PageUp: cell.Row -= pageRows; break;
-    case Qt::Key_PageDown: cell.Row += pageRows; break;
+    case Qt::Key_Left: cell.Col -= step; break;
+    case Qt::Key_Right: cell.Col += step; break;
+    case Qt::Key_Up: cell.Row -= step; break;
+    case Qt::Key_Down: cell.Row += step; break;
+    case Qt::Key_PageUp: cell.Row -= step * pageRows; break;
+    case Qt::Key_PageDown: cell.Row += step * pageRows; break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      // Ctrl+Tab and Ctrl+Shift+Tab leave a grid whose Tab walks the cells.
+      if (options_.Tabs && (event->modifiers() & Qt::ControlModifier)) {
+        LeaveByKeyboard(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        return;
+      }
+      QAbstractScrollArea::keyPressEvent(event);
+      return;
     case Qt::Key_Home:
       cell.Col = model_.FixedCols();
       if (event->modifiers() & Qt::ControlModifier) cell.Row = model_.FixedRows();

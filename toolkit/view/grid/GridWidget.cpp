@@ -4,7 +4,9 @@
 #include "toolkit/view/grid/GridWidget.h"
 
 #include <QLineEdit>
+#include <QFocusEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -69,7 +71,7 @@ void GridWidget::Sync() {
     if (editor_ && editor_->isVisible() && !(model_.Current() == editing_)) CloseEditor();
     ScrollIntoView(model_.Current());
     viewport()->update();
-    AnnounceSelection();
+    AnnounceSelection(MovedBy::Window);
   }
 }
 
@@ -137,11 +139,26 @@ bool GridWidget::IsCellHighlighted(int col, int row) const {
 void GridWidget::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   viewport()->update();
-  AnnounceSelection();
+  AnnounceSelection(MovedBy::Window);
+  // The learner who comes in by Tab or the mouse hears the table and then the
+  // cell they stand on: the cell's focus goes out after Qt's own focus event
+  // for the table, which would drown it otherwise. A step that moves the
+  // focus here says what it did itself (the window's announcer).
+  switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::ActiveWindowFocusReason:
+      QTimer::singleShot(0, this, [this] { AnnounceCurrentCell(); });
+      break;
+    default:
+      break;
+  }
 }
 
 void GridWidget::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   viewport()->update();
-  AnnounceSelection();
+  AnnounceSelection(MovedBy::Window);
 }

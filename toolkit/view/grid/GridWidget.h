@@ -9,7 +9,9 @@
 // "Kopieren" (Ctrl+C) and "Alles markieren" (Ctrl+A), in its German context
 // menu, copy the selection with its headers as text and as an HTML table and
 // select every cell. A screen reader sees a table of cells under their headers
-// and follows the selection, the current cell and every change of the cells.
+// and follows the selection, the current cell and every change of the cells;
+// each cell reports where it stands on the screen. Where Tab walks the cells,
+// Ctrl+Tab and Ctrl+Shift+Tab leave the grid.
 //
 // Only the visible cells are painted, and of each cell only as much text as can
 // fit, so cells of tens of thousands of characters cost no more than short ones.
@@ -49,6 +51,7 @@ class GridWidget : public QAbstractScrollArea {
     // "Kopieren" takes the whole table, whatever is selected: for a table whose
     // selection the window's handlers place, as a step highlights its column.
     bool CopyWholeTable = false;
+    // (With Tabs, Ctrl+Tab and Ctrl+Shift+Tab leave the grid at once.)
   };
 
   GridWidget(StringGrid& model, Options options, QWidget* parent = nullptr);
@@ -120,6 +123,7 @@ class GridWidget : public QAbstractScrollArea {
   void ScrollIntoView(GridCoord cell);
   // GridNavigation.cpp
   void MoveCurrent(GridCoord cell, bool extend);
+  void LeaveByKeyboard(bool forward);  // to the next or previous control
   // GridEditor.cpp
   void OpenEditor(const QString* replaceWith);
   void CloseEditor();
@@ -135,9 +139,14 @@ class GridWidget : public QAbstractScrollArea {
   static void InstallAccessibility();
   // Tell a listening screen reader what changed since it was last told;
   // nothing while none listens. AnnounceSelection covers the highlighted cells
-  // and, while the grid has the focus, the current cell.
+  // and, while the grid has the focus, the current cell, unless the window's
+  // handlers moved it (a step, a run: they say what they did themselves, and
+  // a cell's focus would start the screen reader reading the whole row).
+  // AnnounceCurrentCell names the current cell as the focus.
   void AnnounceCells(bool countsChanged);
-  void AnnounceSelection();
+  enum class MovedBy { Learner, Window };
+  void AnnounceSelection(MovedBy by = MovedBy::Learner);
+  void AnnounceCurrentCell();
 
   StringGrid& model_;
   Options options_;
@@ -159,6 +168,7 @@ class GridWidget : public QAbstractScrollArea {
   bool selecting_ = false;
   QAction* copy_ = nullptr;       // "Kopieren"
   QAction* selectAll_ = nullptr;  // "Alles markieren"
+  class QMenu* menu_ = nullptr;   // the context menu, made once
   // The highlighted cells a screen reader was last told of: the selection cut
   // to the cells outside the fixed rows and columns (or nothing), but for the
   // current cell where the focus frame stands in place of the highlight.

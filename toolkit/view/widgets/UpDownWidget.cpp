@@ -7,6 +7,7 @@
 #include <QStylePainter>
 
 #include "toolkit/view/widgets/UpDownAccessible.h"
+#include "toolkit/view/widgets/ScreenReader.h"
 
 namespace {
 constexpr int kFirstRepeatMs = 400;
@@ -38,7 +39,7 @@ void UpDownWidget::ShowPosition(int minimum, int maximum, int position, bool wra
   if (position == position_) return;
   position_ = position;
   QAccessibleValueChangeEvent event(this, position);
-  QAccessible::updateAccessibility(&event);
+  TellScreenReader(event);
 }
 
 void UpDownWidget::paintEvent(QPaintEvent*) {
