@@ -4,7 +4,7 @@
 # machine lacks, then builds.
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
-            fonts-liberation fonts-wine librsvg2-bin desktop-file-utils appstream
+            fonts-liberation fonts-wine fonts-dejavu-core librsvg2-bin desktop-file-utils appstream
 FUZZ_PACKAGES := clang libfuzzer-14-dev
 # The start-up scenario of the benchmark starts whole processes on an X display.
 BENCH_PACKAGES := libx11-dev xvfb

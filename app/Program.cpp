@@ -7,7 +7,9 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/model/Zoom.h"
+#include "toolkit/view/widgets/Zoom.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 namespace {
 
@@ -53,7 +55,19 @@ BruteForceWindow& Program::Window3() {
   return *window3_;
 }
 
+Program::~Program() {
+  // The zoom lasts for the run of this program, not beyond it (a test builds
+  // one program after another).
+  ViewZoom::Get().Reset();
+}
+
 void Program::Show() {
+  // CHIFFRARIUM_ZOOM=150 (or =max, the largest that fits) starts large, for
+  // the projector.
+  ViewZoom& zoom = ViewZoom::Get();
+  if (const auto percent =
+          ParseZoom(qEnvironmentVariable("CHIFFRARIUM_ZOOM").toStdString(), zoom.Largest()))
+    zoom.SetPercent(*percent);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = window1.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());

@@ -21,6 +21,7 @@
 class Program {
  public:
   Program();
+  ~Program();
 
   // Shows the main window in the middle of the desktop; its FormShow runs now.
   void Show();

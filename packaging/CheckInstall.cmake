@@ -54,10 +54,15 @@ endif()
 # The three files name each other: the menu entry starts the installed program
 # and shows the installed icon, and the metainfo launches the menu entry.
 if(EXISTS "${desktop}")
-  file(STRINGS "${desktop}" exec REGEX "^Exec=")
+  # The entry's own Exec first, then the action that starts it for the projector.
+  file(STRINGS "${desktop}" execs REGEX "^Exec=")
   file(STRINGS "${desktop}" icon REGEX "^Icon=")
+  list(GET execs 0 exec)
   if(NOT exec STREQUAL "Exec=chiffrarium")
     fail("the menu entry starts '${exec}', not the installed chiffrarium")
+  endif()
+  if(NOT "Exec=env CHIFFRARIUM_ZOOM=max chiffrarium" IN_LIST execs)
+    fail("the menu entry has no action that starts chiffrarium as large as the screen allows")
   endif()
   if(NOT icon STREQUAL "Icon=${ID}")
     fail("the menu entry shows '${icon}', not the installed icon ${ID}")
@@ -68,6 +73,16 @@ if(EXISTS "${metainfo}")
   if(NOT xml MATCHES "<launchable type=\"desktop-id\">${ID}.desktop</launchable>")
     fail("the metainfo does not launch ${ID}.desktop")
   endif()
+endif()
+
+# Free software: the licence and the Debian copyright file go with it.
+foreach(file IN ITEMS LICENSE copyright)
+  if(NOT EXISTS "${share}/doc/chiffrarium/${file}")
+    fail("no ${share}/doc/chiffrarium/${file}")
+  endif()
+endforeach()
+if(EXISTS "${metainfo}" AND NOT xml MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+  fail("the metainfo names no licence GPL-3.0-or-later")
 endif()
 
 set(icons "${share}/icons/hicolor")

@@ -129,9 +129,24 @@ void MatchTolerance(FrequencyAnalysis& analysis, const CipherCore& core) {
   }
 }
 
+std::vector<ErrorTerm> ErrorTerms(const FrequencyAnalysis& analysis, const CipherCore& core,
+                                  int shift) {
+  const auto& table = analysis.AnalyseTable;
+  const int inUse = CharactersInUse(core);
+  std::vector<ErrorTerm> terms;
+  if (shift < 0 || shift >= inUse) return terms;
+  terms.reserve(inUse);
+  for (int a = 1; a <= inUse; ++a) {
+    const int p = ShiftedPosition(a, shift, inUse);
+    const double difference = table[a].ExpectedPercent - table[p].ObservedPercent;
+    terms.push_back(
+        {a, p, table[a].ExpectedPercent, table[p].ObservedPercent, difference * difference});
+  }
+  return terms;
+}
+
 ShiftRanking RankShifts(const FrequencyAnalysis& analysis, const CipherCore& core,
                         char decimalSeparator) {
-  const auto& table = analysis.AnalyseTable;
   const int inUse = CharactersInUse(core);
 
   std::array<double, kRankingSlots> sums;
@@ -145,11 +160,7 @@ ShiftRanking RankShifts(const FrequencyAnalysis& analysis, const CipherCore& cor
   // order of the additions is part of the result.
   for (int s = 0; s < inUse; ++s) {
     double sum = 0.0;
-    for (int a = 1; a <= inUse; ++a) {
-      const int p = ShiftedPosition(a, s, inUse);
-      const double difference = table[a].ExpectedPercent - table[p].ObservedPercent;
-      sum += difference * difference;
-    }
+    for (const ErrorTerm& term : ErrorTerms(analysis, core, s)) sum += term.Square;
     sums[s] = sum;
   }
 

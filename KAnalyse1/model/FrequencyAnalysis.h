@@ -108,6 +108,23 @@ inline int ShiftedPosition(int a, int s, int alphabetSize) {
   return p > alphabetSize ? p - alphabetSize : p;
 }
 
+// One term of a shift's error sum: the character in use at alphabet position
+// Plain (1-based) with its reference frequency, the character the shift turns
+// it into (position Cipher) with its observed frequency, and the square of the
+// difference of the two.
+struct ErrorTerm {
+  int Plain = 0;
+  int Cipher = 0;
+  double Expected = 0.0;
+  double Observed = 0.0;
+  double Square = 0.0;
+};
+
+// The terms of a shift's error sum in the order RankShifts adds them up
+// (0 <= shift < the characters in use).
+std::vector<ErrorTerm> ErrorTerms(const FrequencyAnalysis& analysis, const CipherCore& core,
+                                  int shift);
+
 // Ranks every shift of the alphabet in use by the sum, over the characters in
 // use, of the squared difference between a character's reference frequency and
 // the observed frequency of the character the shift turns it into. Numbers with

@@ -4,7 +4,7 @@
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "toolkit/view/form/ControlRow.h"
 #include "toolkit/view/form/FormBinder.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ std::vector<ControlRow> Controls(TForm2& f) {
       {.Name = "UpDown1", .Place = {568, 12, 25, 33}, .Anchors = kAnchorTopRight, .Tab = 3,
        .Model = &f.UpDown1, .OnClick = [&f] { f.UpDown1Click(); },
        .AccessibleName = "Bewertungstoleranz ändern",
-       .Description = "erhöht oder verringert die Bewertungstoleranz um eins, von 0 bis 10"},
+       .Description = "erhöht oder verringert die Bewertungstoleranz um eins, von 0 bis 10",
+       .Keys = "Pfeil hoch, Pfeil runter"},
       {.Name = "Edit2", .Place = {216, 360, 33, 21}, .Anchors = kAnchorBottomLeft, .Tab = 6,
        .Font = {kSansSerif, 11, true}, .Model = &f.Edit2,
        .AccessibleName = "empfohlene Cäsar-Verschiebung",
@@ -62,7 +63,8 @@ std::vector<ControlRow> Controls(TForm2& f) {
        .Grid = {.Options = kReadOnlyTable, .RowHeight = 18}, .Model = &f.StringGrid1,
        .AccessibleName = "Häufigkeitstabelle",
        .Description = "je Geheim-Zeichen: Anzahl, Häufigkeit, erwartete Häufigkeit und die zur "
-                      "Bewertungstoleranz passenden Klar-Zeichen und Cäsar-Verschiebungen"},
+                      "Bewertungstoleranz passenden Klar-Zeichen und Cäsar-Verschiebungen",
+       .Keys = "Pfeiltasten; Umschalt+Pfeiltasten: Bereich markieren; Strg+A: alles markieren; Strg+C: kopieren; Umschalt+F10: Kontextmenü"},
 
       ModalFormDialog::CloseButton({.Name = "BitBtn1", .Place = {488, 376, 97, 25}, .Tab = 0,
                                     .Model = &f.BitBtn1, .OnClick = [&f] { f.BitBtn1Click(); },
@@ -105,6 +107,7 @@ std::vector<ControlRow> Controls(TForm2& f) {
        .Model = static_cast<Control*>(&f.Chart1), .AccessibleName = "Häufigkeitsdiagramm",
        .Description = "die Häufigkeiten des Geheimtexts als Balken und darüber die deutschen, "
                       "verschoben; Pfeiltasten links und rechts verschieben, Pos1 auf 0",
+       .Keys = "Pfeil links, Pfeil rechts: verschieben; Pos1: auf 0; Strg+C: Bild kopieren; Umschalt+F10: Kontextmenü",
        .Widget = [&f](QWidget* window) -> QWidget* {
          auto* chart = new FrequencyChartWidget(f.Chart1, f.DecimalSeparator(), window);
          chart->hide();
@@ -114,7 +117,8 @@ std::vector<ControlRow> Controls(TForm2& f) {
        .Model = &f.UpDown2, .OnClick = [&f] { f.UpDown2Click(); },
        .AccessibleName = "Verschiebung des Diagramms ändern",
        .Description = "verschiebt die deutschen Häufigkeiten im Diagramm um eine Stelle, "
-                      "nach dem letzten Zeichen wieder von vorn"},
+                      "nach dem letzten Zeichen wieder von vorn",
+       .Keys = "Pfeil hoch, Pfeil runter"},
       {.Name = "Edit7", .Place = {37, 330, 556, 21},
        .Anchors = kAnchorLeft | kAnchorRight | kAnchorBottom, .Tab = 14, .ButtonFace = true,
        .Framed = false, .Model = &f.Edit7, .AccessibleName = "Verschiebung des Diagramms",
@@ -124,6 +128,8 @@ std::vector<ControlRow> Controls(TForm2& f) {
 }
 
 }  // namespace
+
+std::vector<ControlRow> AnalyseWindow::ControlRows(TForm2& form) { return Controls(form); }
 
 AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
     : ModalFormDialog(form.Frame, HandlersOf(form, &TForm2::BitBtn1Click), "Form2",

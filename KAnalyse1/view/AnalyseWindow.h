@@ -8,6 +8,8 @@
 // handlers, Sync() shows what they changed, and the dialog closes once a
 // handler has set the modal result of TForm2's frame.
 
+#include <vector>
+
 #include "toolkit/view/form/ModalFormDialog.h"
 
 class TForm2;
@@ -18,4 +20,7 @@ class AnalyseWindow : public ModalFormDialog {
  public:
   // The window is centred on owner (the main window) whenever it is shown.
   explicit AnalyseWindow(TForm2& form, QWidget* owner = nullptr);
+
+  // The window's control table, for the help, without making the window.
+  static std::vector<ControlRow> ControlRows(TForm2& form);
 };

@@ -4,7 +4,7 @@
 #include "toolkit/view/form/ControlRow.h"
 #include "toolkit/view/form/FormBinder.h"
 #include "toolkit/view/grid/GridWidget.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ std::vector<ControlRow> Controls(TForm3& f) {
        .Grid = {.Options = kReadOnlyTable, .RowHeight = 18, .ScrollBarsAlways = true},
        .Model = &f.StringGrid1, .AccessibleName = "Ergebnistabelle",
        .Description = "je Cäsar-Verschiebung: die Anzahl der gefundenen deutschen Wörter und der "
-                      "damit entschlüsselte Klar-Text"},
+                      "damit entschlüsselte Klar-Text",
+       .Keys = "Pfeiltasten; Umschalt+Pfeiltasten: Bereich markieren; Strg+A: alles markieren; Strg+C: kopieren; Umschalt+F10: Kontextmenü"},
       {.Name = "RichEdit1", .Place = {104, 368, 385, 41},
        .Anchors = kAnchorLeft | kAnchorRight | kAnchorBottom, .Tab = 5, .ButtonFace = true,
        .Model = &f.RichEdit1, .AccessibleName = "benutzte Wortliste",
@@ -68,6 +69,8 @@ std::vector<ControlRow> Controls(TForm3& f) {
 }
 
 }  // namespace
+
+std::vector<ControlRow> BruteForceWindow::ControlRows(TForm3& form) { return Controls(form); }
 
 BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
     : ModalFormDialog(form.Frame, HandlersOf(form, &TForm3::BitBtn1Click), "Form3",

@@ -7,6 +7,8 @@
 // changed, and the dialog ends its modal loop once TForm3 has set the modal
 // result of its frame. The engine behind the grid never sees a widget.
 
+#include <vector>
+
 #include "toolkit/view/form/ModalFormDialog.h"
 
 class GridWidget;
@@ -21,6 +23,9 @@ class BruteForceWindow : public ModalFormDialog {
 
   // The results grid, for the benchmark and the screenshot tool.
   GridWidget& Grid();
+
+  // The window's control table, for the help, without making the window.
+  static std::vector<ControlRow> ControlRows(TForm3& form);
 
  private:
   TForm3& form_;

@@ -1,9 +1,14 @@
 #include "maincaesar/view/MainWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
 #include <QShowEvent>
+#include <QToolButton>
+#include <QWindow>
 
 #include <cstdlib>
 #include <vector>
@@ -11,8 +16,11 @@
 #include "maincaesar/model/TForm1.h"
 #include "toolkit/view/form/ControlRow.h"
 #include "toolkit/view/form/ControlTable.h"
+#include "toolkit/model/Zoom.h"
 #include "toolkit/view/form/FormBinder.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Zoom.h"
+#include "toolkit/view/widgets/Announcer.h"
+#include "toolkit/view/widgets/Fonts.h"
 #include "toolkit/view/text/QtText.h"
 
 namespace {
@@ -26,8 +34,9 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kBlack(0x00, 0x00, 0x00);
 
-// The banner in the top right corner names the release.
-constexpr const char* kReleaseBanner = "Chiffrarium 1.0 \xE2\x80\x93 Ausgabe f\xC3\xBCr Schulen";
+// The banner in the top right corner names the release and where help is.
+constexpr const char* kReleaseBanner =
+    "Chiffrarium 1.0 \xE2\x80\x93 Ausgabe f\xC3\xBCr Schulen \xC2\xB7 Hilfe: F1";
 
 constexpr FontStyle kBold{kSansSerif, 11, true};
 constexpr FontStyle kCourier13{kCourierNew, 13};
@@ -37,7 +46,7 @@ constexpr FontStyle kCourier13{kCourierNew, 13};
 // in the client area; every button is 25 pixels high. The diskette buttons
 // name their file (%1) and, at run time, the folder of drive A: (ShowDriveDirectory).
 // The steps place the tables' selection, so "Kopieren" copies a table whole.
-std::vector<ControlRow> Controls(TForm1& f) {
+std::vector<ControlRow> Controls(TForm1& f, QToolButton*& extras) {
   return {
       {.Name = "Label5", .Place = {8, 8, 48, 13}, .Caption = "Klartext:", .Font = kBold,
        .LabelFor = &f.Edit1},
@@ -69,7 +78,8 @@ std::vector<ControlRow> Controls(TForm1& f) {
 
       {.Name = "Edit1", .Place = {4, 24, 765, 24}, .Tab = 0, .Font = kCourier13, .Colour = kBlack,
        .Background = kLime, .Model = &f.Edit1, .AccessibleName = "Klartext",
-       .Description = "zu verschlüsselnder Text"},
+       .Description = "zu verschlüsselnder Text",
+       .Keys = "Strg+V: einfügen; Umschalt+F10: Kontextmenü"},
       // The marker line: no border, so that its "^" can stand under the plaintext.
       {.Name = "Edit4", .Place = {8, 48, 761, 21}, .Tab = 8, .Font = kCourier13, .Framed = false,
        .Model = &f.Edit4, .AccessibleName = "Positionsmarke",
@@ -80,7 +90,8 @@ std::vector<ControlRow> Controls(TForm1& f) {
        .Description = "Schlüssel der Verschlüsselung"},
       {.Name = "Edit3", .Place = {4, 296, 765, 24}, .Tab = 4, .Font = kCourier13, .Colour = kWhite,
        .Background = kRed, .Model = &f.Edit3, .AccessibleName = "Chiffrierter Text",
-       .Description = "verschlüsselter Text"},
+       .Description = "verschlüsselter Text",
+       .Keys = "Strg+V: einfügen; Umschalt+F10: Kontextmenü"},
       {.Name = "Edit5", .Place = {4, 512, 765, 24}, .Tab = 21, .Font = kCourier13, .Colour = kBlack,
        .Background = kLime, .Model = &f.Edit5, .AccessibleName = "Klartext",
        .Description = "entschlüsselter Text"},
@@ -91,10 +102,12 @@ std::vector<ControlRow> Controls(TForm1& f) {
       {.Name = "UpDown1", .Place = {152, 104, 25, 44}, .Tab = 3, .Model = &f.UpDown1,
        .OnClick = [&f] { f.UpDown1Click(); }, .AccessibleName = "Cäsar-Verschiebung ändern",
        .Description = "erhöht oder verringert den Schlüssel der Verschlüsselung um eins; die "
-                      "Entschlüsselung übernimmt ihn"},
+                      "Entschlüsselung übernimmt ihn",
+       .Keys = "Pfeil hoch, Pfeil runter"},
       {.Name = "UpDown2", .Place = {160, 392, 25, 25}, .Tab = 28, .Model = &f.UpDown2,
        .OnClick = [&f] { f.UpDown2Click(); }, .AccessibleName = "Cäsar-Verschiebung ändern",
-       .Description = "erhöht oder verringert den Schlüssel der Entschlüsselung um eins"},
+       .Description = "erhöht oder verringert den Schlüssel der Entschlüsselung um eins",
+       .Keys = "Pfeil hoch, Pfeil runter"},
 
       {.Name = "StringGrid1", .Place = {112, 184, 665, 65}, .Tab = 1, .Font = kCourier13,
        .Grid = {.Options = {.Editing = true, .Tabs = true, .DrawFocusSelected = true,
@@ -103,25 +116,29 @@ std::vector<ControlRow> Controls(TForm1& f) {
        .Model = &f.StringGrid1, .AccessibleName = "Chiffre",
        .Description = "Verschlüsselungs-Tabelle, Chiffren-Tabelle: oben die Klartext-Zeichen, "
                       "darunter die gesuchten Chiffrentextzeichen; Tab geht von Zelle zu Zelle, "
-                      "Strg+Tab verlässt die Tabelle"},
+                      "Strg+Tab verlässt die Tabelle",
+       .Keys = "Tab und Umschalt+Tab: von Zelle zu Zelle; Strg+Tab, Strg+Umschalt+Tab: aus der Tabelle; Pfeiltasten; Eingabe oder F2: Zelle bearbeiten; Strg+C: kopieren; Umschalt+F10: Kontextmenü"},
       {.Name = "StringGrid2", .Place = {112, 424, 665, 65}, .Tab = 29, .Font = {kSansSerif, 11},
        .Colour = kBlack, .Grid = {.Options = {.CopyWholeTable = true}, .RowHeight = 20},
        .Model = &f.StringGrid2,
        .AccessibleName = "Entschlüsselungs-Tabelle",
-       .Description = "oben die gesuchten Klartextzeichen, darunter die Chiffrentext-Zeichen"},
+       .Description = "oben die gesuchten Klartextzeichen, darunter die Chiffrentext-Zeichen",
+       .Keys = "Pfeiltasten; Strg+C: kopieren; Strg+A: alles markieren; Umschalt+F10: Kontextmenü"},
 
       {.Name = "RadioGroup1", .Place = {208, 108, 353, 53}, .Tab = 9,
        .Caption = "Optionen für Alphabet",
        .Items = {"nur Buchstaben (original)", "Buchstaben und Leerzeichen",
                  "Buchstaben, Ziffern u. Leerz.", "erweiterte Zeichenliste"},
        .Columns = 2, .Model = &f.RadioGroup1, .OnClick = [&f] { f.RadioGroup1Click(); },
-       .Description = "welche Zeichen die Tabellen enthalten"},
+       .Description = "welche Zeichen die Tabellen enthalten",
+       .Keys = "Pfeiltasten wählen die Option"},
       {.Name = "RadioGroup2", .Place = {568, 108, 209, 65}, .Tab = 10,
        .Caption = "Optionen für Chiffrierung",
        .Items = {"unbekannte Zeichen überspringen", "unbekannte Zeichen übernehmen",
                  "Leerzeichen für unbek. Zeichen"},
        .Model = &f.RadioGroup2, .OnClick = [&f] { f.RadioGroup2Click(); },
-       .Description = "was mit Zeichen geschieht, die nicht in der Tabelle stehen"},
+       .Description = "was mit Zeichen geschieht, die nicht in der Tabelle stehen",
+       .Keys = "Pfeiltasten wählen die Option"},
 
       {.Name = "BitBtn16", .Place = {200, 76, 161, 25}, .Tab = 24, .Caption = "Klartext löschen",
        .Font = kBold, .Icon = Glyph::ClearText, .Model = &f.BitBtn16,
@@ -157,7 +174,8 @@ std::vector<ControlRow> Controls(TForm1& f) {
        .Description = "verschlüsselt den Klartext Zeichen für Zeichen, mit einer kurzen Pause nach "
                       "jedem; die Esc-Taste hält an",
        .ToolTip = "Verschlüsselt Zeichen für Zeichen. Esc hält an; danach geht es Schritt für "
-                  "Schritt weiter."},
+                  "Schritt weiter.",
+       .Keys = "Esc hält an"},
       {.Name = "BitBtn3", .Place = {656, 256, 121, 25}, .Tab = 7, .Caption = "alles verschlüsseln",
        .Icon = Glyph::EncryptAll, .GlyphSpacing = 4, .Model = &f.BitBtn3,
        .OnClick = [&f] { f.BitBtn3Click(); },
@@ -197,7 +215,8 @@ std::vector<ControlRow> Controls(TForm1& f) {
        .Description = "entschlüsselt den Geheimtext Zeichen für Zeichen, mit einer kurzen Pause "
                       "nach jedem; die Esc-Taste hält an",
        .ToolTip = "Entschlüsselt Zeichen für Zeichen. Esc hält an; danach geht es Schritt für "
-                  "Schritt weiter."},
+                  "Schritt weiter.",
+       .Keys = "Esc hält an"},
       {.Name = "BitBtn9", .Place = {576, 356, 193, 25}, .Tab = 16,
        .Caption = "sofort alle Zeichen entschlüsseln", .Icon = Glyph::DecryptAll,
        .Model = &f.BitBtn9, .OnClick = [&f] { f.BitBtn9Click(); },
@@ -215,10 +234,32 @@ std::vector<ControlRow> Controls(TForm1& f) {
        .Model = &f.BitBtn12, .OnClick = [&f] { f.BitBtn12Click(); },
        .Description = "entschlüsselt den Geheimtext mit jeder Cäsar-Verschiebung und zählt die "
                       "deutschen Wörter"},
+
+      // Beyond the workbench: the menu of what the classroom needs, at the free
+      // right end of the top line, beside the banner's text and over none.
+      // No tab stop: Alt+X and F10 open it.
+      {.Name = "Extras", .Place = {712, 0, 66, 20}, .Caption = "E&xtras",
+       .AccessibleName = "Extras",
+       .Description = "Menü: Ansicht größer und kleiner, Hilfe, über Chiffrarium",
+       .ToolTip = "Extras (Alt+X, F10)", .Keys = "Alt+X, F10",
+       .Widget = [&extras](QWidget* window) -> QWidget* {
+         extras = new QToolButton(window);
+         extras->setText(U("E&xtras"));
+         extras->setAutoRaise(true);
+         extras->setPopupMode(QToolButton::InstantPopup);
+         extras->setToolButtonStyle(Qt::ToolButtonTextOnly);
+         extras->setFocusPolicy(Qt::NoFocus);
+         return extras;
+       }},
   };
 }
 
 }  // namespace
+
+std::vector<ControlRow> MainWindow::ControlRows(TForm1& form) {
+  QToolButton* none = nullptr;  // the rows are read, no widget is made
+  return Controls(form, none);
+}
 
 MainWindow::MainWindow(TForm1& form, QWidget* parent)
     : QWidget(parent),
@@ -237,13 +278,80 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
 
-  controls_->Build(Controls(form));
+  controls_->Build(Controls(form, extras_));
   marker_ = qobject_cast<QLineEdit*>(binder_->WidgetOf(&form_.Edit4));
 
   binder_->TrackFocus([this] { return form_.ActiveControl(); },
                       [this](Control& control) { form_.SetFocus(control); });
   binder_->AddSync([this] { SyncMarker(); });
   binder_->BindAnnouncement(form_.Announcer);
+  MakeExtras();
+}
+
+void MainWindow::MakeExtras() {
+  extrasMenu_ = new QMenu(this);
+  extrasMenu_->setObjectName(QStringLiteral("ExtrasMenu"));
+  extrasMenu_->setAccessibleName(QStringLiteral("Extras"));
+  extras_->setMenu(extrasMenu_);
+  // F10 opens it as in a menu bar; the entries' keys work without it.
+  auto* open = new QAction(this);
+  open->setShortcut(QKeySequence(Qt::Key_F10));
+  open->setShortcutContext(Qt::WindowShortcut);
+  connect(open, &QAction::triggered, extras_, &QToolButton::showMenu);
+  addAction(open);
+  extrasMenu_->addActions(InstallZoomKeys(this));
+  extrasMenu_->addSeparator();
+  auto* help = new QAction(U("Hilfe"), this);
+  help->setObjectName(QStringLiteral("Help"));
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  help->setShortcutContext(Qt::WindowShortcut);
+  help->setShortcutVisibleInContextMenu(true);
+  connect(help, &QAction::triggered, this,
+          [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
+  addAction(help);
+  extrasMenu_->addAction(help);
+  auto* about = new QAction(U("Über Chiffrarium"), this);
+  about->setObjectName(QStringLiteral("About"));
+  connect(about, &QAction::triggered, this, &MainWindow::AboutWanted);
+  extrasMenu_->addAction(about);
+
+  announcer_ = new Announcer(this);
+  ViewZoom& zoom = ViewZoom::Get();
+  zoom.SetLargestFrom([this] { return LargestZoom(); });
+  connect(&zoom, &ViewZoom::Changed, this, [this](int percent) {
+    ApplyZoom(percent);
+    announcer_->Say(U("Ansicht %1 %").arg(percent));
+  });
+}
+
+int MainWindow::LargestZoom() const {
+  const QScreen* here = screen();
+  if (!here) return kNoZoom;
+  // Before the window is shown, a frame as the analysis windows' layouts
+  // assume one; once shown, the frame it has (none without a window manager).
+  QSize frame = frameGeometry().size() - size();
+  if (!isVisible()) frame = frame.expandedTo(QSize(8, 34));
+  const QRect area = here->availableGeometry();
+  return LargestFittingStep(kClientWidth, kClientHeight, frame.width(), frame.height(),
+                            area.width(), area.height());
+}
+
+void MainWindow::ApplyZoom(int percent) {
+  const QPoint centre = frameGeometry().center();
+  controls_->SetZoom(percent);
+  setFixedSize(controls_->DesignedClient());
+  controls_->Apply(size());
+  if (shown_) AlignMarkerUnderPlaintext();
+  if (!isVisible()) return;
+  // The window keeps its centre, and its title bar on the screen.
+  QRect frame = frameGeometry();
+  frame.moveCenter(centre);
+  if (const QScreen* here = screen()) {
+    const QRect area = here->availableGeometry();
+    frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+    frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+  }
+  move(frame.topLeft());
 }
 
 MainWindow::~MainWindow() = default;
@@ -261,6 +369,12 @@ void MainWindow::AlignMarkerUnderPlaintext() {
     return x;
   };
   auto* plaintext = qobject_cast<QLineEdit*>(binder_->WidgetOf(&form_.Edit1));
+  // Measured afresh, after a zoom too: from no margins.
+  for (QLineEdit* edit : {plaintext, marker_}) {
+    QMargins margins = edit->textMargins();
+    margins.setLeft(0);
+    edit->setTextMargins(margins);
+  }
   const int shift = textOrigin(plaintext) - textOrigin(marker_);
   QLineEdit* behind = shift > 0 ? marker_ : plaintext;
   QMargins margins = behind->textMargins();

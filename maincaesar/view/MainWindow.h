@@ -9,10 +9,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+class Announcer;
+struct ControlRow;
 class ControlTable;
 class FormBinder;
 class QLineEdit;
+class QMenu;
+class QToolButton;
 class TForm1;
 
 class MainWindow : public QWidget {
@@ -28,6 +33,19 @@ class MainWindow : public QWidget {
   void ShowDriveDirectory(const QString& directory);
   FormBinder& Binder() { return *binder_; }
 
+  // "Extras": the zoom, "Hilfe" and "Über Chiffrarium"; the program adds the
+  // entries of its other windows.
+  QMenu* ExtrasMenu() const { return extrasMenu_; }
+
+  // The window's control table, for the help.
+  static std::vector<ControlRow> ControlRows(TForm1& form);
+
+ Q_SIGNALS:
+  // F1 or "Hilfe": the help, open at the entry of the focused control (its
+  // object name; empty for none).
+  void HelpWanted(const QString& control);
+  void AboutWanted();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -35,11 +53,19 @@ class MainWindow : public QWidget {
  private:
   void AlignMarkerUnderPlaintext();
   void SyncMarker();
+  void MakeExtras();
+  // Every control at a zoom step; the window keeps its centre.
+  void ApplyZoom(int percent);
+  // The largest zoom step the window's screen has room for, frame included.
+  int LargestZoom() const;
 
   TForm1& form_;
   FormBinder* binder_;
   std::unique_ptr<ControlTable> controls_;
   QLineEdit* marker_ = nullptr;
+  QToolButton* extras_ = nullptr;
+  QMenu* extrasMenu_ = nullptr;
+  Announcer* announcer_ = nullptr;  // says the zoom
   std::uint64_t markerSynced_ = ~std::uint64_t{0};
   bool shown_ = false;
   bool closeWanted_ = false;

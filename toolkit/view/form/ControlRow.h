@@ -84,6 +84,7 @@ struct ControlRow {
   const char* Description = nullptr;   // what it holds or does, for a screen reader
   const char* ToolTip = nullptr;
   const char* File = nullptr;  // a file it reads or writes: %1 in the description and tooltip
+  const char* Keys = nullptr;  // the keys that work it beyond Tab and Space, for the help
   // A widget of the window's own kind, made by the window and bound by it;
   // the row places, names and describes it, and puts it into the tab order.
   // With a Control as its Model, the widget stands for that control

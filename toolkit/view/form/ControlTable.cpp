@@ -13,7 +13,8 @@
 #include <utility>
 
 #include "toolkit/view/form/FormBinder.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/model/Zoom.h"
+#include "toolkit/view/widgets/Fonts.h"
 #include "toolkit/view/text/QtText.h"
 #include "toolkit/view/widgets/UpDownWidget.h"
 
@@ -35,22 +36,30 @@ void SetColours(QWidget* widget, const ControlRow& row, QPalette::ColorRole text
 }
 
 // Option buttons fill the group's columns top to bottom, then left to right,
-// below the group's title.
+// below the group's title, at the zoom.
+void PlaceOptions(QGroupBox* box, const ControlRow& row, int zoom) {
+  const QList<QRadioButton*> radios = box->findChildren<QRadioButton*>();
+  const int count = static_cast<int>(radios.size());
+  const int perColumn = (count + row.Columns - 1) / row.Columns;
+  const int topMargin = QFontMetrics(DefaultWindowFont(zoom)).height() + 1;
+  const int itemWidth = (ZoomLength(row.Place.width(), zoom) - ZoomLength(10, zoom)) / row.Columns;
+  const int itemHeight = (ZoomLength(row.Place.height(), zoom) - topMargin - ZoomLength(6, zoom)) /
+                         std::max(perColumn, 1);
+  for (int index = 0; index < count; ++index)
+    radios[index]->setGeometry(ZoomLength(8, zoom) + (index / perColumn) * itemWidth,
+                               topMargin + (index % perColumn) * itemHeight, itemWidth, itemHeight);
+}
+
 QGroupBox* MakeOptionGroup(const ControlRow& row, QWidget* window, QButtonGroup*& buttons) {
   auto* box = new QGroupBox(U(row.Caption), window);
   buttons = new QButtonGroup(box);
   const int count = static_cast<int>(row.Items.size());
-  const int perColumn = (count + row.Columns - 1) / row.Columns;
-  const int topMargin = window->fontMetrics().height() + 1;
-  const int itemWidth = (row.Place.width() - 10) / row.Columns;
-  const int itemHeight = (row.Place.height() - topMargin - 6) / perColumn;
   for (int index = 0; index < count; ++index) {
     auto* radio = new QRadioButton(U(row.Items[index]), box);
     radio->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(row.Name)).arg(index));
-    radio->setGeometry(8 + (index / perColumn) * itemWidth,
-                       topMargin + (index % perColumn) * itemHeight, itemWidth, itemHeight);
     buttons->addButton(radio, index);
   }
+  PlaceOptions(box, row, kNoZoom);
   return box;
 }
 
@@ -107,6 +116,9 @@ QWidget* ControlTable::Make(const ControlRow& row) {
       label->setTextFormat(Qt::PlainText);  // keeps runs of blanks, such as before "mit:"
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       SetColours(label, row, QPalette::WindowText);
+      // On a window in the button-face colour a label draws in the button's
+      // text colour unless told otherwise: the colour given is the one it shows.
+      if (row.Colour.isValid()) label->setForegroundRole(QPalette::WindowText);
       return label;
     }
     QWidget* operator()(Edit* model) const {
@@ -183,6 +195,26 @@ QWidget* ControlTable::Make(const ControlRow& row) {
   return std::visit(Maker{row, window_, binder_}, row.Model);
 }
 
+void ControlTable::SetZoom(int percent) {
+  window_->setFont(DefaultWindowFont(percent));
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const ControlRow& row = rows_[i];
+    QWidget* widget = widgets_[i];
+    // A row's own font at the zoom; every other widget takes the window's
+    // again, also a label that was condensed to fit at the last zoom.
+    if (row.Font.Family)
+      widget->setFont(MakeFont(row.Font.Family, row.Font.Pixels, row.Font.Bold, row.Font.Italic,
+                               row.Font.Stretch, percent));
+    else
+      widget->setFont(QFont());
+    if (auto* grid = qobject_cast<GridWidget*>(widget)) grid->SetZoom(percent);
+    if (auto* button = qobject_cast<GlyphButton*>(widget)) button->SetZoom(percent);
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) PlaceOptions(box, row, percent);
+  }
+  layout_.SetZoom(percent);
+  layout_.FitLabels(window_->size());
+}
+
 void ControlTable::Describe(const ControlRow& row, QWidget* widget) const {
   // A label speaks for itself.
   if (std::holds_alternative<std::monostate>(row.Model) && !row.Widget) return;
@@ -232,6 +264,13 @@ void ControlTable::ChainTabOrder() const {
     else
       chain(stops[i].second);
   }
+}
+
+QString ControlTable::ControlNameOf(const QWidget* widget) const {
+  for (; widget && widget != window_; widget = widget->parentWidget())
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+      if (widgets_[i] == widget) return QString::fromLatin1(rows_[i].Name);
+  return {};
 }
 
 QWidget* ControlTable::FirstTabStop() const {

@@ -32,8 +32,18 @@ class ControlTable {
   // Moves the anchored controls for a new client size.
   void Apply(QSize client) const { layout_.Apply(client); }
 
+  // Every control at a zoom step: places, fonts, glyphs, grid cells; then
+  // Apply() for the window's new client size.
+  void SetZoom(int percent);
+  // The client area as designed, at the zoom.
+  QSize DesignedClient() const { return layout_.DesignedClient(); }
+
   // The control at tab stop 0, or nullptr.
   QWidget* FirstTabStop() const;
+
+  // The name of the control a widget is or belongs to (an option of a group,
+  // a table's editor); empty for none.
+  QString ControlNameOf(const QWidget* widget) const;
 
   // Adds a line, such as where the files are, to the tooltip of every control
   // that reads or writes a file.

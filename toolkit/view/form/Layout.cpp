@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "toolkit/model/Zoom.h"
+
 namespace {
 
 // The width a label needs at its place. It grows to its text's width, but no
@@ -32,9 +34,24 @@ int FitLabel(QLabel* label, QRect place, const std::vector<QRect>& others, int c
 
 }  // namespace
 
+QRect AnchorLayout::Zoomed(QRect designed) const {
+  const ZoomRect r = ZoomRectangle({designed.x(), designed.y(), designed.width(), designed.height()},
+                                   zoom_);
+  return {r.Left, r.Top, r.Width, r.Height};
+}
+
+QSize AnchorLayout::DesignedClient() const {
+  return Zoomed(QRect(QPoint(0, 0), designed_)).size();
+}
+
 void AnchorLayout::Place(QWidget* widget, QRect designed, unsigned anchors, QSize client) {
-  items_.push_back({widget, designed, anchors});
+  items_.push_back({widget, designed, Zoomed(designed), anchors});
   widget->setGeometry(Anchored(items_.back(), client));
+}
+
+void AnchorLayout::SetZoom(int percent) {
+  zoom_ = percent;
+  for (Item& item : items_) item.placed = Zoomed(item.designed);
 }
 
 void AnchorLayout::Apply(QSize client) const {
@@ -46,17 +63,19 @@ void AnchorLayout::Apply(QSize client) const {
 
 void AnchorLayout::FitLabels(QSize client) {
   std::vector<QRect> places;
-  for (const Item& item : items_) places.push_back(item.designed);
+  for (const Item& item : items_) places.push_back(item.placed);
+  const int clientWidth = DesignedClient().width();
   for (Item& item : items_)
     if (auto* label = qobject_cast<QLabel*>(item.widget))
-      item.designed.setWidth(FitLabel(label, item.designed, places, designed_.width()));
+      item.placed.setWidth(FitLabel(label, item.placed, places, clientWidth));
   Apply(client);
 }
 
 QRect AnchorLayout::Anchored(const Item& item, QSize client) const {
-  const int dx = client.width() - designed_.width();
-  const int dy = client.height() - designed_.height();
-  QRect r = item.designed;
+  const QSize designed = DesignedClient();
+  const int dx = client.width() - designed.width();
+  const int dy = client.height() - designed.height();
+  QRect r = item.placed;
   if (item.anchors & kAnchorRight) {
     if (item.anchors & kAnchorLeft)
       r.setWidth(r.width() + dx);

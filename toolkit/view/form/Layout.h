@@ -28,7 +28,9 @@ inline constexpr unsigned kAnchorBottomLeft = kAnchorLeft | kAnchorBottom;
 inline constexpr unsigned kAnchorBottomRight = kAnchorRight | kAnchorBottom;
 inline constexpr unsigned kAnchorAll = kAnchorLeft | kAnchorTop | kAnchorRight | kAnchorBottom;
 
-// Keeps controls at their anchored places in a client area that may grow.
+// Keeps controls at their anchored places in a client area that may grow, at
+// the view's zoom (toolkit/model/Zoom.h): every place and the designed client
+// area grow with it, the anchors then work as at 100 %.
 class AnchorLayout {
  public:
   // designedClient: the client area the positions were laid out in.
@@ -43,14 +45,22 @@ class AnchorLayout {
   // client area, and moves them for the current client size.
   void FitLabels(QSize client);
 
+  // Every place from its design at a zoom step; call FitLabels and Apply after.
+  void SetZoom(int percent);
+  // The client area as designed, at the zoom.
+  QSize DesignedClient() const;
+
  private:
   struct Item {
     QWidget* widget;
-    QRect designed;
+    QRect designed;  // as the layout gives it, at 100 %
+    QRect placed;    // at the zoom, widened to fit a label's text
     unsigned anchors;
   };
   QRect Anchored(const Item& item, QSize client) const;
+  QRect Zoomed(QRect designed) const;
 
   QSize designed_;
+  int zoom_ = 100;
   std::vector<Item> items_;
 };

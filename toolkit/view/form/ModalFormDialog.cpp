@@ -1,5 +1,6 @@
 #include "toolkit/view/form/ModalFormDialog.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -8,9 +9,11 @@
 
 #include "toolkit/model/ModalFrame.h"
 #include "toolkit/view/form/ControlTable.h"
+#include "toolkit/model/Zoom.h"
 #include "toolkit/view/form/FormBinder.h"
+#include "toolkit/view/widgets/Zoom.h"
 #include "toolkit/view/grid/GridWidget.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Fonts.h"
 #include "toolkit/view/text/QtText.h"
 
 namespace {
@@ -37,6 +40,9 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const cha
                  Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setSizeGripEnabled(false);
+  // Modal over the window that opened it, the main window, and nothing else:
+  // the help and the program's other windows stay readable meanwhile.
+  setWindowModality(Qt::WindowModal);
   setFont(DefaultWindowFont());
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
@@ -49,8 +55,32 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const cha
   setWindowTitle(U(caption));
   controls_->Build(std::move(controls));
   if (QWidget* first = controls_->FirstTabStop()) first->setFocus(Qt::OtherFocusReason);
-  // The window may be made long after its FormCreate ran: it shows what that left.
+  // The window may be made long after its FormCreate ran: it shows what that
+  // left, at the zoom the program has now, and follows every later one.
   binder_->Sync();
+  InstallZoomKeys(this);
+  auto* help = new QAction(this);
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  help->setShortcutContext(Qt::WindowShortcut);
+  connect(help, &QAction::triggered, this,
+          [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
+  addAction(help);
+  ViewZoom& zoom = ViewZoom::Get();
+  if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
+  connect(&zoom, &ViewZoom::Changed, this, &ModalFormDialog::ApplyZoom);
+}
+
+QSize ModalFormDialog::Zoomed(QSize client) const {
+  return {ZoomLength(client.width(), zoom_), ZoomLength(client.height(), zoom_)};
+}
+
+void ModalFormDialog::ApplyZoom(int percent) {
+  zoom_ = percent;
+  controls_->SetZoom(percent);
+  // The window keeps its size relative to its smallest, which grows too.
+  setMinimumSize(Zoomed(ClientSize(frame_.MinWidth(), frame_.MinHeight())));
+  resize(Zoomed(ClientSize(frame_.Width, frame_.Height)));
+  controls_->Apply(size());
 }
 
 ModalFormDialog::~ModalFormDialog() = default;
@@ -106,12 +136,13 @@ void ModalFormDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void ModalFormDialog::RunFormResize() {
+  // The model's frame is the window at 100 %.
   binder_->Run([this] {
-    frame_.Width = width() + kFrameWidth;
-    frame_.Height = height() + kFrameHeight;
+    frame_.Width = UnzoomLength(width(), zoom_) + kFrameWidth;
+    frame_.Height = UnzoomLength(height(), zoom_) + kFrameHeight;
     handlers_.FormResize();
   });
-  const QSize wanted = ClientSize(frame_.Width, frame_.Height);
+  const QSize wanted = Zoomed(ClientSize(frame_.Width, frame_.Height));
   if (wanted != size()) resize(wanted);
 }
 

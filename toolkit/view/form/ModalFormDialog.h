@@ -65,6 +65,10 @@ class ModalFormDialog : public QDialog {
   void Sync();
   FormBinder& Binder() { return *binder_; }
 
+ Q_SIGNALS:
+  // F1: the help, open at the entry of the focused control (its name).
+  void HelpWanted(const QString& control);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -77,10 +81,14 @@ class ModalFormDialog : public QDialog {
   void CentreOnOwner();
   void RunFormResize();
   void EndWhenModalResultSet();
+  // Every control and the window's size at a zoom step.
+  void ApplyZoom(int percent);
+  QSize Zoomed(QSize client) const;
 
   ModalFrame& frame_;
   Handlers handlers_;
   QWidget* owner_;
   FormBinder* binder_;
   std::unique_ptr<ControlTable> controls_;
+  int zoom_ = 100;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "toolkit/model/Zoom.h"
 #include "toolkit/view/grid/GridWidget.h"
 
 void GridWidget::MoveCurrent(GridCoord cell, bool extend) {
@@ -48,7 +49,8 @@ void GridWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = viewport()->mapFrom(this, event->position().toPoint());
   if (sizingCol_ >= 0) {
     // The learner's width goes into the model like a typed cell, and shows at once.
-    model_.SetColWidth(sizingCol_, std::max(1, sizingStartWidth_ + pos.x() - sizingStartX_));
+    const int drawn = std::max(1, sizingStartWidth_ + pos.x() - sizingStartX_);
+    model_.SetColWidth(sizingCol_, std::max(1, UnzoomLength(drawn, zoom_)));
     ApplyColWidths();
     return;
   }

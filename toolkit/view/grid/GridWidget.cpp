@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "toolkit/model/Zoom.h"
 #include "toolkit/view/text/QtText.h"
 
 GridWidget::GridWidget(StringGrid& model, Options options, QWidget* parent)
@@ -33,6 +34,9 @@ GridGeometry GridWidget::Geometry() const {
 
 void GridWidget::ApplyColWidths() {
   widths_ = model_.ColWidths();
+  widths_.Default = ZoomLength(widths_.Default, zoom_);
+  for (int& width : widths_.Own)
+    if (width >= 0) width = ZoomLength(width, zoom_);
   syncedWidths_ = model_.WidthRevision();
   UpdateScrollBars();
   PlaceEditor();
@@ -40,9 +44,17 @@ void GridWidget::ApplyColWidths() {
 }
 
 void GridWidget::SetRowHeight(int height) {
-  rowHeight_ = height;
+  designedRowHeight_ = height;
+  rowHeight_ = ZoomLength(height, zoom_);
   UpdateScrollBars();
   viewport()->update();
+}
+
+void GridWidget::SetZoom(int percent) {
+  zoom_ = percent;
+  SetRowHeight(designedRowHeight_);
+  ApplyColWidths();
+  ScrollIntoView(model_.Current());
 }
 
 void GridWidget::Sync() {

@@ -59,10 +59,17 @@ class GridWidget : public QAbstractScrollArea {
   // The cells this grid shows.
   const StringGrid& Model() const { return model_; }
 
-  // The width a column is drawn with: the model's, as of the last Sync().
+  // The width a column is drawn with: the model's, as of the last Sync(), at
+  // the zoom.
   int ColWidth(int col) const { return widths_.Of(col); }
+  // The height of every row as designed; it is drawn at the zoom.
   void SetRowHeight(int height);
-  int RowHeight() const { return rowHeight_; }
+  int RowHeight() const { return rowHeight_; }  // as drawn
+
+  // Cells, lines and scrolling at a zoom step (toolkit/model/Zoom.h); the
+  // model's widths stay as designed, and a width the learner drags goes back
+  // into the model at 100 %.
+  void SetZoom(int percent);
 
   // Brings the widget up to date with the model: counts, cells, column widths
   // and selection. When the current cell has moved since the last call, it is
@@ -150,8 +157,10 @@ class GridWidget : public QAbstractScrollArea {
 
   StringGrid& model_;
   Options options_;
-  ColumnWidths widths_;  // as applied from the model
-  int rowHeight_ = 24;
+  ColumnWidths widths_;  // as applied from the model, at the zoom
+  int designedRowHeight_ = 24;
+  int rowHeight_ = 24;   // at the zoom
+  int zoom_ = 100;
   int leftCol_ = 0;
   int topRow_ = 0;
   std::uint64_t syncedSelection_ = ~std::uint64_t{0};

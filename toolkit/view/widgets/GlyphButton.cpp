@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "toolkit/model/Zoom.h"
+
 namespace {
 constexpr int kGlyphSize = 16;
 }
@@ -14,24 +16,36 @@ GlyphButton::GlyphButton(const QString& caption, const QIcon& glyph, QWidget* pa
   setAutoDefault(false);
 }
 
+void GlyphButton::SetZoom(int percent) {
+  zoom_ = percent;
+  setIconSize(QSize(Zoomed(kGlyphSize), Zoomed(kGlyphSize)));
+  update();
+}
+
+int GlyphButton::Zoomed(int length) const { return ZoomLength(length, zoom_); }
+
 QRect GlyphButton::GlyphRect() const {
   if (icon().isNull()) return {};
-  const int y = (height() - kGlyphSize) / 2;
+  const int size = Zoomed(kGlyphSize);
+  const int spacing = Zoomed(spacing_);
+  const int y = (height() - size) / 2;
   if (margin_ < 0) {
-    const int textWidth = text().isEmpty() ? 0 : spacing_ + fontMetrics().horizontalAdvance(text());
-    const int left = (width() - kGlyphSize - textWidth) / 2;
-    return QRect(side_ == Side::Left ? left : left + textWidth, y, kGlyphSize, kGlyphSize);
+    const int textWidth = text().isEmpty() ? 0 : spacing + fontMetrics().horizontalAdvance(text());
+    const int left = (width() - size - textWidth) / 2;
+    return QRect(side_ == Side::Left ? left : left + textWidth, y, size, size);
   }
-  const int x = side_ == Side::Left ? margin_ : width() - margin_ - kGlyphSize;
-  return QRect(x, y, kGlyphSize, kGlyphSize);
+  const int margin = Zoomed(margin_);
+  const int x = side_ == Side::Left ? margin : width() - margin - size;
+  return QRect(x, y, size, size);
 }
 
 QRect GlyphButton::CaptionRect() const {
   const QRect glyph = GlyphRect();
+  const int spacing = Zoomed(spacing_);
   const int textWidth = fontMetrics().horizontalAdvance(text());
   if (glyph.isNull()) return QRect((width() - textWidth) / 2, 0, textWidth, height());
-  if (side_ == Side::Left) return QRect(glyph.right() + 1 + spacing_, 0, textWidth, height());
-  return QRect(glyph.left() - spacing_ - textWidth, 0, textWidth, height());
+  if (side_ == Side::Left) return QRect(glyph.right() + 1 + spacing, 0, textWidth, height());
+  return QRect(glyph.left() - spacing - textWidth, 0, textWidth, height());
 }
 
 void GlyphButton::paintEvent(QPaintEvent*) {
@@ -50,7 +64,7 @@ void GlyphButton::paintEvent(QPaintEvent*) {
   if (!glyph.isNull()) {
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     painter.drawPixmap(glyph.translated(shift),
-                       icon().pixmap(QSize(kGlyphSize, kGlyphSize), devicePixelRatioF(), mode));
+                       icon().pixmap(glyph.size(), devicePixelRatioF(), mode));
   }
   painter.save();
   painter.setClipRect(CaptionRoom());

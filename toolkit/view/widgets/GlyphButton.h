@@ -20,6 +20,8 @@ class GlyphButton : public QPushButton {
   // button without a caption shows its glyph in the middle.
   void SetMargin(int margin) { margin_ = margin; update(); }
   void SetSpacing(int spacing) { spacing_ = spacing; update(); }  // glyph to caption
+  // Glyph, margin and spacing at a zoom step; they are given at 100 %.
+  void SetZoom(int percent);
 
   // Where the glyph and the caption are drawn, in widget coordinates (for
   // tests), before a pressed button moves them; the caption is cut to
@@ -32,7 +34,10 @@ class GlyphButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  int Zoomed(int length) const;
+
   Side side_ = Side::Left;
   int margin_ = 4;
   int spacing_ = 8;
+  int zoom_ = 100;
 };

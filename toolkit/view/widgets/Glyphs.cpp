@@ -7,8 +7,10 @@
 #include <QPixmap>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 // Every glyph is drawn on a 16 × 16 grid of logical pixels. Outlines run
 // through pixel centres with a pen one pixel wide, so that straight edges cover
@@ -347,20 +349,16 @@ QImage Greyed(const QImage& normal) {
   return grey;
 }
 
-QPixmap AtRatio(const QImage& image, int ratio) {
-  QPixmap pixmap = QPixmap::fromImage(image);
-  pixmap.setDevicePixelRatio(ratio);
-  return pixmap;
-}
 
 }  // namespace
 
 namespace {
 
-// Draws a glyph's picture the first time a button paints it, at the ratio and
+// Draws a glyph's picture the first time a button paints it, at the size and
 // in the mode it is painted in, and keeps it: a window of twenty buttons opens
 // without drawing eighty pictures, and a screen at ratio 1 never draws the
-// finer ones.
+// finer ones. A size between the drawn ones (a zoomed view) is the next finer
+// picture made smaller, never a coarse one blown up.
 class GlyphIconEngine : public QIconEngine {
  public:
   explicit GlyphIconEngine(Glyph glyph) : glyph_(glyph) {}
@@ -368,31 +366,45 @@ class GlyphIconEngine : public QIconEngine {
   QIconEngine* clone() const override { return new GlyphIconEngine(glyph_); }
   QString key() const override { return QStringLiteral("GlyphIconEngine"); }
 
-  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-    return size.boundedTo(QSize(16, 16));
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    return Drawn(size, mode, 1.0);
   }
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return scaledPixmap(size, mode, state, 1.0);
+  // size is in device pixels here, scale the device pixel ratio.
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    return Drawn(size, mode, scale);
   }
-  // The picture at ratio 1, or the finer one at ratio 2 for any larger scale.
-  QPixmap scaledPixmap(const QSize&, QIcon::Mode mode, QIcon::State, qreal scale) override {
-    const int ratio = scale > 1.0 ? 2 : 1;
-    const bool disabled = mode == QIcon::Disabled;
-    QPixmap& made = made_[ratio - 1][disabled ? 1 : 0];
-    if (made.isNull()) {
-      const QImage normal = Picture(glyph_, ratio);
-      made = AtRatio(disabled ? Greyed(normal) : normal, ratio);
-    }
-    return made;
-  }
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+    painter->drawPixmap(rect, Drawn(rect.size() * scale, mode, scale));
   }
 
  private:
+  QPixmap Drawn(QSize deviceSize, QIcon::Mode mode, qreal scale) {
+    const int pixels = std::max(1, std::max(deviceSize.width(), deviceSize.height()));
+    const bool disabled = mode == QIcon::Disabled;
+    for (const Made& made : made_)
+      if (made.pixels == pixels && made.disabled == disabled && made.scale == scale)
+        return made.pixmap;
+    const int ratio = (pixels + 15) / 16;  // the grid's finest drawing that covers the size
+    QImage picture = Picture(glyph_, ratio);
+    if (disabled) picture = Greyed(picture);
+    if (picture.width() != pixels)
+      picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(scale);
+    made_.push_back({pixels, disabled, scale, pixmap});
+    return pixmap;
+  }
+
+  struct Made {
+    int pixels;
+    bool disabled;
+    qreal scale;
+    QPixmap pixmap;
+  };
   Glyph glyph_;
-  QPixmap made_[2][2];  // by ratio 1 or 2, normal or disabled
+  std::vector<Made> made_;
 };
 
 }  // namespace

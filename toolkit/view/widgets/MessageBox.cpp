@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 #include <map>
+
+#include "toolkit/model/Zoom.h"
+#include "toolkit/view/widgets/Zoom.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 namespace {
 
@@ -26,6 +31,16 @@ QMessageBox::Icon IconOf(MessageKind kind) {
     case MessageKind::Confirmation: return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
+}
+
+QStyle::StandardPixmap StandardIconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Warning: return QStyle::SP_MessageBoxWarning;
+    case MessageKind::Error: return QStyle::SP_MessageBoxCritical;
+    case MessageKind::Information: return QStyle::SP_MessageBoxInformation;
+    case MessageKind::Confirmation: return QStyle::SP_MessageBoxQuestion;
+  }
+  return QStyle::SP_MessageBoxInformation;
 }
 
 }  // namespace
@@ -54,6 +69,15 @@ MessageAnswer ShowMessageBox(MessageKind kind, const QString& text, MessageButto
       add("&Nein", QMessageBox::NoRole, MessageAnswer::No);
       break;
   }
+  // At the view's zoom, following it while the box waits; its keys work here too.
+  const auto applyZoom = [&box, kind](int percent) {
+    box.setFont(DefaultWindowFont(percent));
+    const int side = ZoomLength(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize), percent);
+    box.setIconPixmap(box.style()->standardIcon(StandardIconOf(kind)).pixmap(side, side));
+  };
+  if (ViewZoom::Get().Percent() != kNoZoom) applyZoom(ViewZoom::Get().Percent());
+  QObject::connect(&ViewZoom::Get(), &ViewZoom::Changed, &box, applyZoom);
+  InstallZoomKeys(&box);
   box.exec();
   const auto it = answers.find(box.clickedButton());
   return it == answers.end() ? MessageAnswer::None : it->second;

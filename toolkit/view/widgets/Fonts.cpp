@@ -1,8 +1,10 @@
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
+
+#include "toolkit/model/Zoom.h"
 
 namespace {
 
@@ -12,16 +14,27 @@ bool bitmapSansUsable = false;
 // Courier New where the system has it, else its metric twin asked for by its
 // own name: a family the system lacks makes Qt work out fallbacks first.
 QString courierFamily = QString::fromLatin1(kCourierNew);
+// Wine's Tahoma Bold is drawn hardly bolder than its regular face; a zoomed
+// view, which need not keep the layout's bitmap widths, shows bold text in the
+// face Wine's Tahoma was drawn after, which has a true bold cut. (Bold italic,
+// the banner's, stays Tahoma: the wider cut would run into the Extras menu.)
+// Empty where the system lacks it.
+QString zoomedEmphasisFamily;
 
 }  // namespace
 
-QFont MakeFont(const char* family, int pixelHeight, bool bold, bool italic, int stretch) {
+QFont MakeFont(const char* family, int pixelHeight, bool bold, bool italic, int stretch,
+               int zoomPercent) {
+  pixelHeight = ZoomLength(pixelHeight, zoomPercent);
   QString name = QString::fromLatin1(family);
   if (name == QLatin1String(kSansSerif) &&
       (!bitmapSansUsable || bold || italic || pixelHeight != kBitmapHeight || stretch != 100))
     name = QString::fromLatin1(kScalableSans);
   const bool courier = name == QLatin1String(kCourierNew);
   if (courier) name = courierFamily;
+  if (zoomPercent != kNoZoom && bold && !italic && name == QLatin1String(kScalableSans) &&
+      !zoomedEmphasisFamily.isEmpty())
+    name = zoomedEmphasisFamily;
   QFont font(name);
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
@@ -32,7 +45,9 @@ QFont MakeFont(const char* family, int pixelHeight, bool bold, bool italic, int 
   return font;
 }
 
-QFont DefaultWindowFont() { return MakeFont(kSansSerif, kBitmapHeight); }
+QFont DefaultWindowFont(int zoomPercent) {
+  return MakeFont(kSansSerif, kBitmapHeight, false, false, 100, zoomPercent);
+}
 
 void InstallFonts() {
   const QString folder = QStringLiteral("/usr/share/wine/fonts/");
@@ -44,6 +59,8 @@ void InstallFonts() {
   if (!families.contains(QString::fromLatin1(kCourierNew)) &&
       families.contains(QStringLiteral("Liberation Mono")))
     courierFamily = QStringLiteral("Liberation Mono");
+  if (families.contains(QStringLiteral("DejaVu Sans")))
+    zoomedEmphasisFamily = QStringLiteral("DejaVu Sans");
   QFont::insertSubstitutions(QString::fromLatin1(kSansSerif),
                              {QString::fromLatin1(kScalableSans), QStringLiteral("Liberation Sans")});
   QFont::insertSubstitutions(QString::fromLatin1(kScalableSans),

@@ -16,11 +16,14 @@ inline constexpr const char* kCourierNew = "Courier New";
 
 // stretch below 100 condenses the font, for a caption whose room is too
 // narrow; the bitmap face cannot condense, so the scalable one stands in.
+// zoomPercent grows the height with the view (Zoom.h): the bitmap face has
+// no other size, so a zoomed font is always the scalable one, never a blurred
+// bitmap.
 QFont MakeFont(const char* family, int pixelHeight, bool bold = false, bool italic = false,
-               int stretch = 100);
+               int stretch = 100, int zoomPercent = 100);
 
-// The default font of every window: MS Sans Serif, 11 pixels.
-QFont DefaultWindowFont();
+// The default font of every window: MS Sans Serif, 11 pixels, at the zoom.
+QFont DefaultWindowFont(int zoomPercent = 100);
 
 // Loads the fonts and registers substitutes for families the system lacks.
 // Call once, after the application object exists.
