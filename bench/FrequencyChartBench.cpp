@@ -21,7 +21,7 @@
 #include "bench/Scenario.h"
 #include "ciphercore/Upcase.h"
 #include "toolkit/model/Controls.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "ciphercore/Upcase.h"
 #include "tests/support/Encipher.h"
 #include "toolkit/model/Win1252.h"
-#include "toolkit/view/text/Fonts.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 namespace {
 
