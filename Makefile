@@ -73,7 +73,7 @@ bench: bench-deps build
 # The pictures of the windows that the README shows.
 screenshots: build
 	cmake --build --preset $(PRESET) --target chiffrarium-screenshots
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/chiffrarium-screenshots docs
+	QT_QPA_PLATFORM=offscreen:configfile=tests/support/offscreen-fullhd.json ./$(BUILD_DIR)/tools/chiffrarium-screenshots docs
 
 # build/chiffrarium_<version>_<arch>.deb, for `apt-get install ./build/chiffrarium_*.deb`.
 package: build

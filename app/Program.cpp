@@ -3,15 +3,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
 
 #include "toolkit/model/Zoom.h"
 #include "toolkit/view/widgets/Zoom.h"
+#include "hilfe/model/MethodPages.h"
+#include "hilfe/view/AboutBox.h"
+#include "toolkit/view/text/QtText.h"
 #include "toolkit/view/widgets/Fonts.h"
 
 namespace {
+
+const QString kMainWindow = QStringLiteral("Form1");
 
 // Drive A: is a folder in the learner's documents folder, unless the
 // environment names another directory. Qt knows the documents folder while
@@ -43,16 +49,61 @@ Program::Program() : driveRoot(DriveARoot()) {
   platform.SetModalShower(TForm1::kForm2, [this] { return Window2().ShowModal(); });
   platform.SetModalShower(TForm1::kForm3, [this] { return Window3().ShowModal(); });
   platform.AddRedrawHook([this] { window1.Sync(); });
+  QObject::connect(&window1, &MainWindow::HelpWanted,
+                   [this](const QString& control) { Help().OpenEntry(kMainWindow, control); });
+  QObject::connect(&window1, &MainWindow::HelpPageWanted,
+                   [this] { Help().Open(QStringLiteral("start")); });
+  QObject::connect(&window1, &MainWindow::AboutWanted,
+                   [this] { ShowAbout(&window1, DriveFolderName(driveRoot)); });
 }
 
 AnalyseWindow& Program::Window2() {
-  if (!window2_) window2_ = std::make_unique<AnalyseWindow>(form2, &window1);
+  if (!window2_) {
+    window2_ = std::make_unique<AnalyseWindow>(form2, &window1);
+    QObject::connect(window2_.get(), &ModalFormDialog::HelpWanted, [this](const QString& control) {
+      Help().OpenEntry(QStringLiteral("Form2"), control);
+    });
+  }
   return *window2_;
 }
 
 BruteForceWindow& Program::Window3() {
-  if (!window3_) window3_ = std::make_unique<BruteForceWindow>(form3, &window1);
+  if (!window3_) {
+    window3_ = std::make_unique<BruteForceWindow>(form3, &window1);
+    QObject::connect(window3_.get(), &ModalFormDialog::HelpWanted, [this](const QString& control) {
+      Help().OpenEntry(QStringLiteral("Form3"), control);
+    });
+  }
   return *window3_;
+}
+
+HelpWindow& Program::Help() {
+  if (help_) return *help_;
+  // The pages on the method work their examples out on what the main window
+  // holds when the help opens.
+  auto methodPages = [this] {
+    const WorkbenchTexts texts{form1.Edit1.Text(), form1.Edit3.Text(), form1.State.EncShift,
+                               frequency.Tolerance};
+    return MethodPages(core, texts, platform.DecimalSeparator());
+  };
+  std::vector<WindowHelp> windows;
+  windows.push_back(
+      {kMainWindow, window1.windowTitle(),
+       U("Die Werkbank: oben wird der Klartext verschlüsselt, in der Mitte steht der "
+         "Geheimtext, unten wird er wieder entschlüsselt."),
+       MainWindow::ControlRows(form1), window1.actions() + window1.ExtrasMenu()->actions()});
+  windows.push_back(
+      {QStringLiteral("Form2"), U("Kryptoanalyse -- Einzelzeichen"),
+       U("Die Häufigkeitsanalyse des Geheimtexts: wie oft jedes Zeichen vorkommt, welche "
+         "Verschiebung das deutsche Muster am besten trifft, als Tabelle oder Diagramm."),
+       AnalyseWindow::ControlRows(form2), {}});
+  windows.push_back(
+      {QStringLiteral("Form3"), U("Brachiale Kryptoanalyse (Brute Force)"),
+       U("Der Geheimtext mit jeder Verschiebung entschlüsselt und nach deutschen Wörtern "
+         "bewertet."),
+       BruteForceWindow::ControlRows(form3), {}});
+  help_ = std::make_unique<HelpWindow>(std::move(methodPages), std::move(windows));
+  return *help_;
 }
 
 Program::~Program() {

@@ -13,6 +13,7 @@
 #include "KAnalyse3/model/TForm3.h"
 #include "KAnalyse3/view/BruteForceWindow.h"
 #include "allgfunkt/PosixDrive.h"
+#include "hilfe/view/HelpWindow.h"
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
 #include "maincaesar/view/MainWindow.h"
@@ -30,6 +31,8 @@ class Program {
   // Force)", made at the first call.
   AnalyseWindow& Window2();
   BruteForceWindow& Window3();
+  // "Chiffrarium – Hilfe", made when first opened.
+  HelpWindow& Help();
 
   CipherCore core;
   QtPlatform platform;
@@ -46,6 +49,7 @@ class Program {
   // Owned here and parented to the main window; they go first.
   std::unique_ptr<AnalyseWindow> window2_;
   std::unique_ptr<BruteForceWindow> window3_;
+  std::unique_ptr<HelpWindow> help_;
 };
 
 // Loads Qt's own German texts (context menus, standard buttons) whatever the

@@ -17,6 +17,7 @@
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
 #include "toolkit/view/grid/GridWidget.h"
+#include "toolkit/view/widgets/Zoom.h"
 #include "toolkit/view/widgets/UpDownWidget.h"
 
 namespace {
@@ -106,6 +107,24 @@ bool SaveAnalyses(Program& program, const QDir& folder) {
   return ok;
 }
 
+// For the classroom: the main window as the projector shows it at 150 %, and
+// the help opened by F1 on "Kryptoanalyse Einzelzeichen".
+bool SaveClassroom(Program& program, const QDir& folder) {
+  ViewZoom::Get().SetPercent(150);
+  QTest::qWait(50);
+  bool ok = Save(program.window1, folder, "hauptfenster-150.png");
+  ViewZoom::Get().Reset();
+  // The offscreen platform has no window manager to hand the main window
+  // back the keys after the analyses.
+  program.window1.activateWindow();
+  QTest::qWaitForWindowActive(&program.window1);
+  auto* button = program.window1.findChild<QWidget*>(QStringLiteral("BitBtn10"));
+  button->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(button, Qt::Key_F1);
+  QTest::qWait(50);
+  return Save(program.Help(), folder, "hilfe.png") && ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,5 +140,6 @@ int main(int argc, char** argv) {
   QTest::qWait(50);
   bool ok = SaveSteps(program, folder);
   ok = SaveAnalyses(program, folder) && ok;
+  ok = SaveClassroom(program, folder) && ok;
   return ok ? 0 : 1;
 }

@@ -301,14 +301,18 @@ void MainWindow::MakeExtras() {
   addAction(open);
   extrasMenu_->addActions(InstallZoomKeys(this));
   extrasMenu_->addSeparator();
-  auto* help = new QAction(U("Hilfe"), this);
-  help->setObjectName(QStringLiteral("Help"));
-  help->setShortcut(QKeySequence(Qt::Key_F1));
-  help->setShortcutContext(Qt::WindowShortcut);
-  help->setShortcutVisibleInContextMenu(true);
-  connect(help, &QAction::triggered, this,
+  // F1 opens the help at the focused control's entry; "Hilfe" in the menu at
+  // its start, and says which key it has without taking it.
+  auto* contextHelp = new QAction(U("Hilfe zum Steuerelement"), this);
+  contextHelp->setObjectName(QStringLiteral("ContextHelp"));
+  contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
+  contextHelp->setShortcutContext(Qt::WindowShortcut);
+  connect(contextHelp, &QAction::triggered, this,
           [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
-  addAction(help);
+  addAction(contextHelp);
+  auto* help = new QAction(U("Hilfe\tF1"), this);
+  help->setObjectName(QStringLiteral("Help"));
+  connect(help, &QAction::triggered, this, &MainWindow::HelpPageWanted);
   extrasMenu_->addAction(help);
   auto* about = new QAction(U("Über Chiffrarium"), this);
   about->setObjectName(QStringLiteral("About"));

@@ -44,6 +44,7 @@ class MainWindow : public QWidget {
   // F1 or "Hilfe": the help, open at the entry of the focused control (its
   // object name; empty for none).
   void HelpWanted(const QString& control);
+  void HelpPageWanted();  // "Hilfe": the start page
   void AboutWanted();
 
  protected:
