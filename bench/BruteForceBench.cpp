@@ -4,11 +4,9 @@
 // column then holds 60 cells of 65,535 characters.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -17,6 +15,7 @@
 #include "allgfunkt/PosixDrive.h"
 #include "app/Program.h"
 #include "bench/NullPlatform.h"
+#include "bench/ProgramSetup.h"
 #include "bench/SampleText.h"
 #include "bench/Scenario.h"
 #include "ciphercore/CipherCore.h"
@@ -81,28 +80,6 @@ const bench::Registration kEngine{
                          }};
      }}};
 
-// Runs the event loop until the window is on the screen.
-void WaitUntilExposed(QWidget& window) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  QApplication::processEvents();
-}
-
-// A started program whose main window holds the enciphered long text, painted.
-std::shared_ptr<Program> ProgramWithLongCiphertext() {
-  auto program = std::make_shared<Program>();
-  program->Show();
-  WaitUntilExposed(program->window1);
-  program->form1.Edit1.SetText(LongPlaintext());
-  program->window1.Sync();
-  program->window1.findChild<QAbstractButton*>(QStringLiteral("RadioGroup1Item3"))->click();
-  program->window1.findChild<QAbstractButton*>(QStringLiteral("BitBtn3"))->click();
-  QApplication::processEvents();
-  return program;
-}
-
 // Ends the dialog's modal loop as soon as its grid has painted for the first
 // time: the zero timer fires once the paint event is done.
 class EndAfterGridPaint : public QObject {
@@ -136,7 +113,7 @@ bool GridHoldsLongTrials(Program& program) {
 // painted; the figure includes ending the modal loop, which costs next to nothing.
 const bench::Registration kOpenWindow{
     {"KAnalyse3/window/open from the main window until the grid has painted, 65535 chars", [] {
-       auto program = ProgramWithLongCiphertext();
+       auto program = bench::ProgramWithLongCiphertext(kExtendedAlphabet);
        auto watcher = std::make_shared<EndAfterGridPaint>(*program);
        program->Window3().Grid().viewport()->installEventFilter(watcher.get());
        auto* button = program->window1.findChild<QAbstractButton*>(QStringLiteral("BitBtn12"));
@@ -151,12 +128,12 @@ const bench::Registration kOpenWindow{
 // after the fixed column, repainted at once.
 const bench::Registration kScroll{
     {"KAnalyse3/window/scroll the grid a page down and a column right, repainted", [] {
-       auto program = ProgramWithLongCiphertext();
+       auto program = bench::ProgramWithLongCiphertext(kExtendedAlphabet);
        // What the brute-force button hands over, without its modal showing.
        program->core.AnalysisText = UpcaseText(program->form1.Edit3.Text());
        program->Window3().Binder().Run([&] { program->form3.FormShow(); });
        program->Window3().show();  // not modal, so the setup can return
-       WaitUntilExposed(program->Window3());
+       bench::WaitUntilExposed(program->Window3());
        GridWidget& grid = program->Window3().Grid();
        return bench::Run{
            [&grid] {
