@@ -62,7 +62,12 @@ QString ControlPageHtml(const WindowHelp& window, const QString& marked) {
     const QString tab = row->Tab == kNoTabStop ? U("–") : QString::number(row->Tab + 1);
     QString does = RowText(*row, row->Description);
     const QString tip = RowText(*row, row->ToolTip);
-    if (!tip.isEmpty() && !tip.startsWith(does, Qt::CaseInsensitive)) does += U(". ") + tip;
+    // A tooltip that only repeats the caption or the description adds nothing.
+    const bool tipSaysMore = !tip.isEmpty() && !tip.startsWith(does, Qt::CaseInsensitive) &&
+                             !does.contains(tip, Qt::CaseInsensitive) &&
+                             tip.compare(Called(*row), Qt::CaseInsensitive) != 0;
+    // A tooltip written as sentences follows as one; a fragment goes on the line.
+    if (tipSaysMore) does += (tip.front().isUpper() ? U(". ") : U("; ")) + tip;
     const QString anchor = EntryAnchor(window.Id, QString::fromLatin1(row->Name));
     html += QStringLiteral("<tr%6><td>%1</td><td><a name=\"%2\"></a><b>%3</b></td><td>%4</td>"
                            "<td>%5</td></tr>")

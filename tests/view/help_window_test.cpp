@@ -122,7 +122,15 @@ TEST_F(HelpTest, TheZoomGrowsTheWindowsAndLosesNothing) {
   EXPECT_EQ(program.form1.StringGrid1.Current(), (GridCoord{0, 1}));
   EXPECT_EQ(Find<QWidget>(&program.window1, "StringGrid1")->geometry(),
             QRect(140, 230, 831, 81));
+  // What has no font of its own, as the Extras menu, follows too.
+  auto* menu = Find<QMenu>(&program.window1, "ExtrasMenu");
+  menu->popup({0, 0});
+  EXPECT_EQ(menu->font().pixelSize(), 14);
+  menu->hide();
   QTest::keyClick(&program.window1, Qt::Key_0, Qt::ControlModifier);
+  menu->popup({0, 0});
+  EXPECT_EQ(menu->font().pixelSize(), 11);
+  menu->hide();
   EXPECT_EQ(program.window1.size(), before);
   EXPECT_EQ(Find<QWidget>(&program.window1, "StringGrid1")->geometry(), cellBefore);
 }

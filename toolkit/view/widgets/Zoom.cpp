@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
+#include <QMenu>
 #include <QWidget>
 
 #include <algorithm>
 
 #include "toolkit/model/Zoom.h"
+#include "toolkit/view/widgets/Fonts.h"
 
 ViewZoom& ViewZoom::Get() {
   static ViewZoom* zoom = nullptr;
@@ -27,6 +29,15 @@ int ViewZoom::Largest() const {
 void ViewZoom::SetPercent(int percent) {
   percent = std::clamp(percent, kNoZoom, Largest());
   if (percent == percent_) return;
+  // What sets no font of its own follows through the application's font:
+  // tooltips and the menus made on demand, as the fields' context menus. The
+  // menus that live on keep the font they were made with, so they get it
+  // here. Back at 100 % it is the font it was.
+  if (percent_ == kNoZoom) unzoomedFont_ = QApplication::font();
+  const QFont font = percent == kNoZoom ? unzoomedFont_ : DefaultWindowFont(percent);
+  QApplication::setFont(font);
+  for (QWidget* widget : QApplication::allWidgets())
+    if (auto* menu = qobject_cast<QMenu*>(widget)) menu->setFont(font);
   percent_ = percent;
   Q_EMIT Changed(percent_);
 }

@@ -8,6 +8,7 @@
 // Strg+Plus (also Strg+= and the keypad's plus), Strg+Minus and Strg+0 change
 // it in every window that installs the keys (InstallZoomKeys).
 
+#include <QFont>
 #include <QList>
 #include <QObject>
 
@@ -41,6 +42,7 @@ class ViewZoom : public QObject {
  private:
   explicit ViewZoom(QObject* parent);
   int percent_ = 100;
+  QFont unzoomedFont_;  // the application's font at 100 %
   std::function<int()> largest_;
 };
 
