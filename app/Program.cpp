@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -13,6 +14,7 @@
 #include "hilfe/model/MethodPages.h"
 #include "hilfe/view/AboutBox.h"
 #include "toolkit/view/text/QtText.h"
+#include "toolkit/view/form/FormBinder.h"
 #include "toolkit/view/widgets/Fonts.h"
 
 namespace {
@@ -55,6 +57,24 @@ Program::Program() : driveRoot(DriveARoot()) {
                    [this] { Help().Open(QStringLiteral("start")); });
   QObject::connect(&window1, &MainWindow::AboutWanted,
                    [this] { ShowAbout(&window1, DriveFolderName(driveRoot)); });
+  QObject::connect(window1.AddExtra("OpenDisk", QString::fromUtf8("Cäsar-Scheibe"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_D)),
+                   &QAction::triggered, [this] { Disk().Open(); });
+  // The windows of their own follow whatever the main window's handlers did,
+  // in the same redraw, a run's steps too.
+  window1.Binder().AddSync([this] {
+    if (disk_) disk_->Follow();
+  });
+}
+
+DiskWindow& Program::Disk() {
+  if (!disk_) {
+    disk_ = std::make_unique<DiskWindow>(diskForm, form1, window1.Binder(), &window1);
+    QObject::connect(disk_.get(), &DiskWindow::HelpWanted, [this](const QString& control) {
+      Help().OpenEntry(QStringLiteral("Scheibe"), control);
+    });
+  }
+  return *disk_;
 }
 
 AnalyseWindow& Program::Window2() {
@@ -102,6 +122,12 @@ HelpWindow& Program::Help() {
        U("Der Geheimtext mit jeder Verschiebung entschlüsselt und nach deutschen Wörtern "
          "bewertet."),
        BruteForceWindow::ControlRows(form3), {}});
+  windows.push_back(
+      {QStringLiteral("Scheibe"), U("Cäsar-Scheibe"),
+       U("Die Cäsar-Scheibe (Extras, Strg+D): eine Tabelle des Hauptfensters als zwei Ringe. "
+         "Außen stehen die Klartext-Zeichen, innen die Geheimtext-Zeichen, um die Verschiebung "
+         "gedreht; wer die Scheibe dreht, stellt die Verschiebung ein."),
+       DiskWindow::ControlRows(diskForm), {}});
   help_ = std::make_unique<HelpWindow>(std::move(methodPages), std::move(windows));
   return *help_;
 }

@@ -14,6 +14,8 @@
 #include "KAnalyse3/view/BruteForceWindow.h"
 #include "allgfunkt/PosixDrive.h"
 #include "hilfe/view/HelpWindow.h"
+#include "scheibe/model/DiskForm.h"
+#include "scheibe/view/DiskWindow.h"
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
 #include "maincaesar/view/MainWindow.h"
@@ -33,6 +35,8 @@ class Program {
   BruteForceWindow& Window3();
   // "Chiffrarium – Hilfe", made when first opened.
   HelpWindow& Help();
+  // "Cäsar-Scheibe", made when first opened.
+  DiskWindow& Disk();
 
   CipherCore core;
   QtPlatform platform;
@@ -44,12 +48,14 @@ class Program {
   TForm2 form2{frequency, core, platform};
   BruteForceState bruteForce;
   TForm3 form3{bruteForce, core};
+  DiskForm diskForm{form1};
 
  private:
   // Owned here and parented to the main window; they go first.
   std::unique_ptr<AnalyseWindow> window2_;
   std::unique_ptr<BruteForceWindow> window3_;
   std::unique_ptr<HelpWindow> help_;
+  std::unique_ptr<DiskWindow> disk_;
 };
 
 // Loads Qt's own German texts (context menus, standard buttons) whatever the

@@ -125,6 +125,21 @@ bool SaveClassroom(Program& program, const QDir& folder) {
   return Save(program.Help(), folder, "hilfe.png") && ok;
 }
 
+// The cipher disk beside the main window during the README's example: the
+// encryption started anew, the disk opened, and eleven single steps: the
+// eleventh character, R, is lit as it becomes Y (the twelfth is a blank, which
+// the 26 letters do not hold, and would light nothing).
+bool SaveDisk(Program& program, const QDir& folder) {
+  program.window1.activateWindow();
+  QTest::qWaitForWindowActive(&program.window1);
+  Click(program.window1, "BitBtn14");  // "von vorn beginnen"
+  program.Disk().Open();
+  QTest::qWaitForWindowExposed(&program.Disk());
+  for (int i = 0; i < kStepsShown - 1; ++i) Click(program.window1, "BitBtn1");
+  QTest::qWait(50);
+  return Save(program.Disk(), folder, "scheibe.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,5 +156,6 @@ int main(int argc, char** argv) {
   bool ok = SaveSteps(program, folder);
   ok = SaveAnalyses(program, folder) && ok;
   ok = SaveClassroom(program, folder) && ok;
+  ok = SaveDisk(program, folder) && ok;
   return ok ? 0 : 1;
 }

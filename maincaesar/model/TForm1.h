@@ -142,6 +142,10 @@ class TForm1 {
   // table follow, and the decryption starts anew (UpDown2Click).
   void TakeShift(int shift);
 
+  // Whether a run is stepping through its text now (it pauses in between
+  // when animated): what follows the window jumps rather than animates.
+  bool Running() const { return inRun_; }
+
   // Steps and runs. A step whose source is used up, or whose destination field
   // is full (kMaxFieldLength), only disables its single-step button.
   void BitBtn1Click();  // encryption step

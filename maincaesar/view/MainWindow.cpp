@@ -301,6 +301,7 @@ void MainWindow::MakeExtras() {
   addAction(open);
   extrasMenu_->addActions(InstallZoomKeys(this));
   extrasMenu_->addSeparator();
+  helpSection_ = extrasMenu_->addSeparator();
   // F1 opens the help at the focused control's entry; "Hilfe" in the menu at
   // its start, and says which key it has without taking it.
   auto* contextHelp = new QAction(U("Hilfe zum Steuerelement"), this);
@@ -326,6 +327,17 @@ void MainWindow::MakeExtras() {
     ApplyZoom(percent);
     announcer_->Say(U("Ansicht %1 %").arg(percent));
   });
+}
+
+QAction* MainWindow::AddExtra(const char* name, const QString& text, const QKeySequence& key) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setShortcutVisibleInContextMenu(true);
+  addAction(action);
+  extrasMenu_->insertAction(helpSection_, action);
+  return action;
 }
 
 int MainWindow::LargestZoom() const {

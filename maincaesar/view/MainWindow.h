@@ -12,6 +12,8 @@
 #include <vector>
 
 class Announcer;
+class QAction;
+class QKeySequence;
 struct ControlRow;
 class ControlTable;
 class FormBinder;
@@ -36,6 +38,9 @@ class MainWindow : public QWidget {
   // "Extras": the zoom, "Hilfe" and "Über Chiffrarium"; the program adds the
   // entries of its other windows.
   QMenu* ExtrasMenu() const { return extrasMenu_; }
+  // Adds an entry for another window of the program to "Extras", after the
+  // zoom and before the help, with a key that works anywhere in this window.
+  QAction* AddExtra(const char* name, const QString& text, const QKeySequence& key);
 
   // The window's control table, for the help.
   static std::vector<ControlRow> ControlRows(TForm1& form);
@@ -66,6 +71,7 @@ class MainWindow : public QWidget {
   QLineEdit* marker_ = nullptr;
   QToolButton* extras_ = nullptr;
   QMenu* extrasMenu_ = nullptr;
+  QAction* helpSection_ = nullptr;  // the separator before "Hilfe"
   Announcer* announcer_ = nullptr;  // says the zoom
   std::uint64_t markerSynced_ = ~std::uint64_t{0};
   bool shown_ = false;
