@@ -11,7 +11,12 @@
 
 #include "toolkit/model/Zoom.h"
 #include "toolkit/view/widgets/Zoom.h"
+#include "arbeitsblatt/view/WorksheetDialog.h"
+#include "scheibe/view/DiskWidget.h"
+#include "arbeitsblatt/view/WorksheetDocument.h"
 #include "hilfe/model/MethodPages.h"
+#include "toolkit/model/Win1252.h"
+#include "toolkit/view/form/ControlRow.h"
 #include "hilfe/view/AboutBox.h"
 #include "toolkit/view/text/QtText.h"
 #include "toolkit/view/form/FormBinder.h"
@@ -60,6 +65,9 @@ Program::Program() : driveRoot(DriveARoot()) {
   QObject::connect(window1.AddExtra("OpenDisk", QString::fromUtf8("Cäsar-Scheibe"),
                                     QKeySequence(Qt::CTRL | Qt::Key_D)),
                    &QAction::triggered, [this] { Disk().Open(); });
+  QObject::connect(window1.AddExtra("Worksheet", QString::fromUtf8("Arbeitsblatt …"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_P)),
+                   &QAction::triggered, [this] { ShowWorksheet(); });
   // The windows of their own follow whatever the main window's handlers did,
   // in the same redraw, a run's steps too.
   window1.Binder().AddSync([this] {
@@ -73,6 +81,10 @@ DiskWindow& Program::Disk() {
     QObject::connect(disk_.get(), &DiskWindow::HelpWanted, [this](const QString& control) {
       Help().OpenEntry(QStringLiteral("Scheibe"), control);
     });
+    auto* cutOut = new QAction(QString::fromUtf8("Zum Ausschneiden drucken …"), &disk_->Disk());
+    cutOut->setObjectName(QStringLiteral("PrintCutOut"));
+    QObject::connect(cutOut, &QAction::triggered, [this] { ShowCutOutDisk(); });
+    disk_->Disk().Menu()->addAction(cutOut);
   }
   return *disk_;
 }
@@ -95,6 +107,49 @@ BruteForceWindow& Program::Window3() {
     });
   }
   return *window3_;
+}
+
+WorksheetSource Program::Worksheet() const {
+  WorksheetSource source;
+  source.Ciphertext = form1.Edit3.Text();
+  source.Plaintext = form1.Edit1.Text();
+  for (int c = 0; c < form1.StringGrid1.ColCount(); ++c) {
+    const std::string& cell = form1.StringGrid1.Cell(c, 0);
+    source.Alphabet.push_back(cell.empty() ? ' ' : cell[0]);
+  }
+  for (const ControlRow& row : MainWindow::ControlRows(const_cast<TForm1&>(form1)))
+    if (row.Name == std::string_view("RadioGroup1") && form1.RadioGroup1.ItemIndex >= 0 &&
+        form1.RadioGroup1.ItemIndex < static_cast<int>(row.Items.size()))
+      source.AlphabetName = W(row.Items[static_cast<std::size_t>(form1.RadioGroup1.ItemIndex)]);
+  source.EncShift = form1.State.EncShift;
+  source.DecShift = form1.State.DecShift;
+  source.UnknownOption = form1.RadioGroup2.ItemIndex;
+  return source;
+}
+
+void Program::ShowPrintDialog(PrintDialog& dialog) {
+  // Over the window that asked for it: the main window, or the disk's.
+  dialog.exec();
+}
+
+void Program::ShowWorksheet() {
+  WorksheetDialog dialog(std::make_unique<WorksheetDocument>(Worksheet(), core, frequency.Tolerance,
+                                                             platform.DecimalSeparator()),
+                         QString::fromStdString(driveRoot.Directory), &window1);
+  ShowPrintDialog(dialog);
+}
+
+void Program::ShowCutOutDisk() {
+  auto document = std::make_unique<WorksheetDocument>(Worksheet(), core, frequency.Tolerance,
+                                                      platform.DecimalSeparator());
+  WorksheetChoice disk;
+  disk.Task = false;
+  disk.Frequencies = false;
+  document->SetChoice(disk);
+  PrintDialog dialog(QString::fromUtf8("Cäsar-Scheibe zum Ausschneiden"), std::move(document),
+                     QString::fromStdString(driveRoot.Directory), QStringLiteral("Scheibe.pdf"),
+                     nullptr, &Disk());
+  ShowPrintDialog(dialog);
 }
 
 HelpWindow& Program::Help() {

@@ -14,12 +14,15 @@
 #include "KAnalyse3/view/BruteForceWindow.h"
 #include "allgfunkt/PosixDrive.h"
 #include "hilfe/view/HelpWindow.h"
+#include "arbeitsblatt/model/Worksheet.h"
 #include "scheibe/model/DiskForm.h"
 #include "scheibe/view/DiskWindow.h"
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
 #include "maincaesar/view/MainWindow.h"
 #include "toolkit/view/platform/QtPlatform.h"
+
+class PrintDialog;
 
 class Program {
  public:
@@ -37,6 +40,10 @@ class Program {
   HelpWindow& Help();
   // "Cäsar-Scheibe", made when first opened.
   DiskWindow& Disk();
+  // "Arbeitsblatt": the worksheet of what the main window holds, over it; and
+  // the disk's rings alone, to cut out.
+  void ShowWorksheet();
+  void ShowCutOutDisk();
 
   CipherCore core;
   QtPlatform platform;
@@ -56,6 +63,10 @@ class Program {
   std::unique_ptr<BruteForceWindow> window3_;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<DiskWindow> disk_;
+
+  // What the worksheet takes from the main window.
+  WorksheetSource Worksheet() const;
+  void ShowPrintDialog(PrintDialog& dialog);
 };
 
 // Loads Qt's own German texts (context menus, standard buttons) whatever the

@@ -4,6 +4,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen chiffrarium-screenshots docs
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
+#include "arbeitsblatt/view/PrintDialog.h"
 #include "toolkit/view/grid/GridWidget.h"
 #include "toolkit/view/widgets/Zoom.h"
 #include "toolkit/view/widgets/UpDownWidget.h"
@@ -140,6 +142,25 @@ bool SaveDisk(Program& program, const QDir& folder) {
   return Save(program.Disk(), folder, "scheibe.png");
 }
 
+// The worksheet of the example with all four pages, as a PDF beside the
+// pictures (`make screenshots` renders its first page for the README).
+bool SaveWorksheet(Program& program, const QDir& folder) {
+  Click(program.window1, "BitBtn3");  // "alles verschlüsseln"
+  bool ok = false;
+  QTimer::singleShot(0, &program.window1, [&] {
+    auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    if (auto* solution = dialog->findChild<QCheckBox*>(QStringLiteral("Solution")))
+      solution->setChecked(true);
+    const QString path = folder.filePath(QStringLiteral("arbeitsblatt.pdf"));
+    ok = dialog->SaveAsPdf(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    dialog->reject();
+  });
+  program.ShowWorksheet();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,5 +178,6 @@ int main(int argc, char** argv) {
   ok = SaveAnalyses(program, folder) && ok;
   ok = SaveClassroom(program, folder) && ok;
   ok = SaveDisk(program, folder) && ok;
+  ok = SaveWorksheet(program, folder) && ok;
   return ok ? 0 : 1;
 }

@@ -116,11 +116,15 @@ QImage FrequencyChartWidget::Picture() const {
   QImage image(size() * dpr, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(dpr);
   QPainter p(&image);
-  const Geometry g = Layout(rect());
+  PaintWhole(p, size());
+  return image;
+}
+
+void FrequencyChartWidget::PaintWhole(QPainter& p, QSize size) const {
+  const Geometry g = Layout(QRect(QPoint(0, 0), size));
   PaintStatic(p, g);
   PaintProfile(p, g);
   PaintLegend(p, g);
-  return image;
 }
 
 void FrequencyChartWidget::CopyPicture() const {

@@ -40,6 +40,10 @@ class FrequencyChartWidget : public QFrame {
   // size at its device pixel ratio, without frame and focus mark.
   QImage Picture() const;
   void CopyPicture() const;
+  // The whole chart, without frame and focus mark, into a rectangle of the
+  // given size at the painter's origin, drawn afresh: for a printer or a PDF,
+  // where it stays a vector drawing (the painter's transform scales it).
+  void PaintWhole(QPainter& p, QSize size) const;
 
   // Where things are drawn, in widget coordinates: the centre of a column
   // (0..N - 1, or N for the characters outside the alphabet) and the plot's

@@ -183,7 +183,7 @@ TEST_F(DiskWindowTest, F1ExplainsItAndItsMenuCopiesThePicture) {
   // (A closed menu leaves the offscreen platform without keys, so this comes last.)
   QGuiApplication::clipboard()->clear();
   EXPECT_EQ(ChooseFromContextMenu(&disk(), disk().rect().center(), "Bild kopieren"),
-            QStringList{U8("Bild kopieren")});
+            (QStringList{U8("Bild kopieren"), U8("Zum Ausschneiden drucken …")}));
   const QImage copied = QGuiApplication::clipboard()->image();
   EXPECT_EQ(copied.size(), disk().size() * disk().devicePixelRatio());
 }
