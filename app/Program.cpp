@@ -11,6 +11,8 @@
 
 #include "toolkit/model/Zoom.h"
 #include "toolkit/view/widgets/Zoom.h"
+#include "arbeitsblatt/view/AnalysisPrints.h"
+#include "arbeitsblatt/view/TableDocument.h"
 #include "arbeitsblatt/view/WorksheetDialog.h"
 #include "scheibe/view/DiskWidget.h"
 #include "arbeitsblatt/view/WorksheetDocument.h"
@@ -95,6 +97,13 @@ AnalyseWindow& Program::Window2() {
     QObject::connect(window2_.get(), &ModalFormDialog::HelpWanted, [this](const QString& control) {
       Help().OpenEntry(QStringLiteral("Form2"), control);
     });
+    QObject::connect(window2_.get(), &ModalFormDialog::PrintWanted, [this] {
+      PrintDialog dialog(U("Drucken – Kryptoanalyse -- Einzelzeichen"),
+                         FrequencyAnalysisPrint(form2, platform.DecimalSeparator()),
+                         QString::fromStdString(driveRoot.Directory), QStringLiteral("Einzelzeichen.pdf"),
+                         nullptr, window2_.get());
+      ShowPrintDialog(dialog);
+    });
   }
   return *window2_;
 }
@@ -104,6 +113,12 @@ BruteForceWindow& Program::Window3() {
     window3_ = std::make_unique<BruteForceWindow>(form3, &window1);
     QObject::connect(window3_.get(), &ModalFormDialog::HelpWanted, [this](const QString& control) {
       Help().OpenEntry(QStringLiteral("Form3"), control);
+    });
+    QObject::connect(window3_.get(), &ModalFormDialog::PrintWanted, [this] {
+      PrintDialog dialog(U("Drucken – Brachiale Kryptoanalyse (Brute Force)"), BruteForcePrint(form3),
+                         QString::fromStdString(driveRoot.Directory), QStringLiteral("Brute-Force.pdf"),
+                         nullptr, window3_.get());
+      ShowPrintDialog(dialog);
     });
   }
   return *window3_;

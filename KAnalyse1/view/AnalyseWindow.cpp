@@ -1,7 +1,10 @@
 #include "KAnalyse1/view/AnalyseWindow.h"
 
 #include "KAnalyse1/model/TForm2.h"
+#include <QMenu>
+
 #include "KAnalyse1/view/FrequencyChartWidget.h"
+#include "toolkit/view/grid/GridWidget.h"
 #include "toolkit/view/form/ControlRow.h"
 #include "toolkit/view/form/FormBinder.h"
 #include "toolkit/view/widgets/Fonts.h"
@@ -136,6 +139,10 @@ AnalyseWindow::AnalyseWindow(TForm2& form, QWidget* owner)
                       "Kryptoanalyse -- Einzelzeichen", Controls(form), owner) {
   auto* chart = static_cast<FrequencyChartWidget*>(Binder().WidgetOf(&form.Chart1));
   QWidget* table = Binder().WidgetOf(&form.StringGrid1);
+  // Both context menus print the window.
+  chart->Menu()->addSeparator();
+  chart->Menu()->addAction(PrintAction());
+  static_cast<GridWidget*>(table)->AddMenuAction(PrintAction());
   // The handler slides the chart, and the spinner and the line with it; while
   // another handler runs, the slide is refused and nothing moves.
   connect(chart, &FrequencyChartWidget::SlideWanted, this, [this, &form](int shift) {

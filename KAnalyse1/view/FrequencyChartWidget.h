@@ -44,6 +44,8 @@ class FrequencyChartWidget : public QFrame {
   // given size at the painter's origin, drawn afresh: for a printer or a PDF,
   // where it stays a vector drawing (the painter's transform scales it).
   void PaintWhole(QPainter& p, QSize size) const;
+  // Its context menu, where the window adds its own entries.
+  class QMenu* Menu() const { return menu_; }
 
   // Where things are drawn, in widget coordinates: the centre of a column
   // (0..N - 1, or N for the characters outside the alphabet) and the plot's

@@ -75,7 +75,9 @@ std::vector<ControlRow> BruteForceWindow::ControlRows(TForm3& form) { return Con
 BruteForceWindow::BruteForceWindow(TForm3& form, QWidget* owner)
     : ModalFormDialog(form.Frame, HandlersOf(form, &TForm3::BitBtn1Click), "Form3",
                       "Brachiale Kryptoanalyse (Brute Force)", Controls(form), owner),
-      form_(form) {}
+      form_(form) {
+  Grid().AddMenuAction(PrintAction());  // the window on paper
+}
 
 GridWidget& BruteForceWindow::Grid() {
   return *static_cast<GridWidget*>(Binder().WidgetOf(&form_.StringGrid1));

@@ -12,7 +12,8 @@ std::vector<TextLine> BreakIntoLines(std::string_view text, int width) {
     if (end < text.size() && text[end] != ' ') {
       // The line would end inside a word: end after its last blank instead,
       // unless there is none and the word fills the line on its own.
-      const std::size_t blank = text.substr(begin, end - begin).rfind(' ');
+      // A hyphen ends a line as well as a blank does: "Geheim-" over "Zeichen".
+      const std::size_t blank = text.substr(begin, end - begin).find_last_of(" -");
       if (blank != std::string_view::npos) end = begin + blank + 1;
     }
     lines.push_back({begin, end - begin});

@@ -16,8 +16,8 @@ struct TextLine {
 };
 
 // Breaks a text into lines of at most `width` characters (at least 1): after
-// a blank where the next word would not fit any more, inside a word only
-// where the word alone is longer than a line. Every character stays, in
+// a blank or a hyphen where the next word would not fit any more, inside a
+// word only where the word alone is longer than a line. Every character stays, in
 // order: the lines laid end to end are the text.
 std::vector<TextLine> BreakIntoLines(std::string_view text, int width);
 

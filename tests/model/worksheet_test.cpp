@@ -6,6 +6,7 @@
 #include <string>
 
 #include "arbeitsblatt/model/SheetLayout.h"
+#include "arbeitsblatt/model/TablePages.h"
 #include "arbeitsblatt/model/Worksheet.h"
 #include "toolkit/model/Win1252.h"
 
@@ -29,6 +30,7 @@ TEST(SheetLayout, LinesBreakAfterBlanksAndKeepEveryCharacter) {
       {"fits", "HALLO WELT", 10, {"HALLO WELT"}},
       {"after the blank before a word that would not fit", "HALLO WELT", 8, {"HALLO ", "WELT"}},
       {"a word longer than a line is cut", "DONAUDAMPFSCHIFF", 6, {"DONAUD", "AMPFSC", "HIFF"}},
+      {"after a hyphen", "Geheim-Zeichen", 8, {"Geheim-", "Zeichen"}},
       {"a full line's blank opens the next", "ABC DEF", 3, {"ABC", " ", "DEF"}},
       {"blanks in a row stay", "A  B", 2, {"A ", " B"}},
       {"nothing", "", 5, {}},
@@ -137,6 +139,41 @@ TEST(Worksheet, LongTextsFlowOverPagesAndWideAlphabetsIntoBlocks) {
   for (const SheetPage& page : wide.Pages) frequencyPages += page.Part == SheetPart::Frequencies;
   EXPECT_EQ(frequencyPages, 1);
   EXPECT_EQ(wide.SubstitutionRows, 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TablePages, CellsWrapRowsStayWholeAndLongOnesGoOnOver) {
+  PrintedTable table;
+  table.ColumnChars = {4, 10};
+  table.Rows = {{"Nr.", "Text"},
+                {"1", "KURZ"},
+                {"2", std::string(25, 'A')},  // 3 lines
+                {"3", std::string(95, 'B')},  // 10 lines
+                {"4", "X"}};
+  const TablePlan plan = PlanTable(table, 5, 6);
+  EXPECT_EQ(plan.RowLines[2], 3u);
+  EXPECT_EQ(plan.RowLines[3], 10u);
+  ASSERT_EQ(plan.Pages.size(), 3u);
+  // Rows 1 and 2 on the first page; row 3 longer than any page fills the
+  // rest of it and goes on over; row 4 after its end.
+  ASSERT_EQ(plan.Pages[0].Slices.size(), 3u);
+  EXPECT_EQ(plan.Pages[0].Slices[2].Row, 3u);
+  EXPECT_EQ(plan.Pages[0].Slices[2].Lines, 1u);
+  EXPECT_EQ(plan.Pages[1].Slices[0].FirstLine, 1u);
+  EXPECT_EQ(plan.Pages[1].Slices[0].Lines, 6u);
+  EXPECT_EQ(plan.Pages[2].Slices[0].Lines, 3u);
+  EXPECT_EQ(plan.Pages[2].Slices[1].Row, 4u);
+
+  // A row that fits on a page of its own is not split.
+  table.Rows = {{"Nr.", "Text"}, {"1", std::string(35, 'A')}, {"2", std::string(45, 'B')}};
+  const TablePlan whole = PlanTable(table, 6, 6);
+  ASSERT_EQ(whole.Pages.size(), 2u);
+  EXPECT_EQ(whole.Pages[1].Slices.size(), 1u);
+  EXPECT_EQ(whole.Pages[1].Slices[0].Lines, 5u);
+  EXPECT_EQ(PlanTable({{{"Kopf"}}, {5}}, 3, 3).Pages.size(), 1u);
 }
 
 }  // namespace

@@ -99,6 +99,25 @@ class WorksheetTest : public testing::Test {
     ASSERT_TRUE(ran) << "no worksheet dialog";
   }
 
+  // Strg+P in an open analysis window, and inside() in the dialog it opens.
+  void PrintFrom(QDialog& window, const char* button,
+                 const std::function<void(PrintDialog&)>& inside) {
+    InsideModal(
+        window, [&] { Click(&program.window1, button); },
+        [&] {
+          bool ran = false;
+          QTimer::singleShot(0, &window, [&] {
+            auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
+            ran = dialog != nullptr;
+            if (!dialog) return;
+            inside(*dialog);
+            dialog->reject();
+          });
+          QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+          EXPECT_TRUE(ran) << "no print dialog";
+        });
+  }
+
   Program program;
   TempDir folder;
 };
@@ -174,6 +193,28 @@ TEST_F(WorksheetTest, WithoutCiphertextThePlaintextIsTheTaskAndMayNameItsShift) 
   EXPECT_NE(text.find("Klartext verschlüsseln"), std::string::npos) << text;
   EXPECT_NE(text.find("mit der Verschiebung 7"), std::string::npos) << text;
   EXPECT_NE(WithoutBlanks(text).find("TREFFENWIRUNS"), std::string::npos);
+}
+
+TEST_F(WorksheetTest, TheAnalysisWindowsPrintThemselves) {
+  const std::string frequency = folder.Path("Einzelzeichen.pdf");
+  PrintFrom(program.Window2(), "BitBtn10", [&](PrintDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), U8("Drucken – Kryptoanalyse -- Einzelzeichen"));
+    ASSERT_TRUE(dialog.SaveAsPdf(QString::fromStdString(frequency)));
+  });
+  const std::string text = Output("pdftotext '" + frequency + "' -");
+  for (const char* expected :
+       {"Kryptoanalyse -- Einzelzeichen", "empfohlene Cäsar-Verschiebung:", "Anzahl",
+        "Verschiebungen", "Verschiebung 7 · Summe der Fehler-Quadrate", "???"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+  const std::string brute = folder.Path("Brute-Force.pdf");
+  PrintFrom(program.Window3(), "BitBtn12", [&](PrintDialog& dialog) {
+    ASSERT_TRUE(dialog.SaveAsPdf(QString::fromStdString(brute)));
+  });
+  const std::string trials = Output("pdftotext '" + brute + "' -");
+  for (const char* expected : {"Brachiale Kryptoanalyse (Brute Force)", "benutzte Wortliste:",
+                               "passender Klar-Text", "TREFFEN WIR UNS NACH DER SCHULE"})
+    EXPECT_NE(trials.find(expected), std::string::npos) << expected << "\n" << trials;
 }
 
 TEST_F(WorksheetTest, AFileThatCannotBeWrittenIsNamedInABox) {

@@ -65,6 +65,13 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const cha
   connect(help, &QAction::triggered, this,
           [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
   addAction(help);
+  print_ = new QAction(QString::fromUtf8("Drucken …"), this);
+  print_->setObjectName(QStringLiteral("PrintWindow"));
+  print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  print_->setShortcutContext(Qt::WindowShortcut);
+  print_->setShortcutVisibleInContextMenu(true);
+  connect(print_, &QAction::triggered, this, &ModalFormDialog::PrintWanted);
+  addAction(print_);
   ViewZoom& zoom = ViewZoom::Get();
   if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
   connect(&zoom, &ViewZoom::Changed, this, &ModalFormDialog::ApplyZoom);

@@ -19,6 +19,7 @@
 
 class ControlTable;
 class FormBinder;
+class QAction;
 class ModalFrame;
 struct ControlRow;
 
@@ -64,10 +65,14 @@ class ModalFormDialog : public QDialog {
 
   void Sync();
   FormBinder& Binder() { return *binder_; }
+  // "Drucken …" (Strg+P), for the window's context menus.
+  QAction* PrintAction() const { return print_; }
 
  Q_SIGNALS:
   // F1: the help, open at the entry of the focused control (its name).
   void HelpWanted(const QString& control);
+  // Strg+P or "Drucken …": the window on paper.
+  void PrintWanted();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -90,5 +95,6 @@ class ModalFormDialog : public QDialog {
   QWidget* owner_;
   FormBinder* binder_;
   std::unique_ptr<ControlTable> controls_;
+  QAction* print_ = nullptr;
   int zoom_ = 100;
 };

@@ -67,6 +67,13 @@ void GridWidget::ShowMenuAtCurrentCell() {
   ShowMenu(current.isEmpty() ? viewport()->rect().center() : current.bottomLeft());
 }
 
+void GridWidget::AddMenuAction(QAction* action) {
+  windowActions_ << action;
+  if (!menu_) return;
+  if (windowActions_.size() == 1) menu_->addSeparator();
+  menu_->addAction(action);
+}
+
 void GridWidget::ShowMenu(QPoint viewportPos) {
   // One menu for the grid's life: a screen reader keeps hold of the entries
   // it met first, and a new menu around the same entries leaves them silent.
@@ -75,6 +82,10 @@ void GridWidget::ShowMenu(QPoint viewportPos) {
     menu_->setObjectName(QStringLiteral("GridMenu"));
     menu_->addAction(copy_);
     menu_->addAction(selectAll_);
+    if (!windowActions_.isEmpty()) {
+      menu_->addSeparator();
+      menu_->addActions(windowActions_);
+    }
   }
   menu_->exec(viewport()->mapToGlobal(viewportPos));
 }

@@ -28,6 +28,7 @@
 //                       it says where a cell stands)
 
 #include <QAbstractScrollArea>
+#include <QList>
 
 #include <cstdint>
 #include <vector>
@@ -103,6 +104,9 @@ class GridWidget : public QAbstractScrollArea {
   // "Alles markieren": every cell outside the fixed rows and columns, the
   // current cell staying where it is.
   void SelectAll();
+  // An entry of the window's own for the context menu, after a line under
+  // the grid's own ("Drucken …").
+  void AddMenuAction(QAction* action);
 
  Q_SIGNALS:
   // The user typed into a cell; the model already holds the new text.
@@ -178,6 +182,7 @@ class GridWidget : public QAbstractScrollArea {
   QAction* copy_ = nullptr;       // "Kopieren"
   QAction* selectAll_ = nullptr;  // "Alles markieren"
   class QMenu* menu_ = nullptr;   // the context menu, made once
+  QList<QAction*> windowActions_;  // the window's entries in it
   // The highlighted cells a screen reader was last told of: the selection cut
   // to the cells outside the fixed rows and columns (or nothing), but for the
   // current cell where the focus frame stands in place of the highlight.
