@@ -5,6 +5,8 @@
 
 PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
             fonts-liberation fonts-wine fonts-dejavu-core librsvg2-bin desktop-file-utils appstream
+# The worksheet tests read the PDFs they write with poppler's tools.
+TEST_PACKAGES := poppler-utils
 FUZZ_PACKAGES := clang libfuzzer-14-dev
 # The start-up scenario of the benchmark starts whole processes on an X display.
 BENCH_PACKAGES := libx11-dev xvfb
@@ -15,7 +17,7 @@ BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := utf8 first_line
 
-.PHONY: run test build deps fuzz-deps bench-deps fuzz bench screenshots package clean
+.PHONY: run test build deps test-deps fuzz-deps bench-deps fuzz bench screenshots package clean
 
 # Installs those of the Debian packages $(1) that are missing; does nothing
 # when all are there.
@@ -33,7 +35,7 @@ endef
 run: build
 	./$(BUILD_DIR)/app/chiffrarium
 
-test: build
+test: test-deps build
 	ctest --preset $(PRESET)
 
 build: deps
@@ -42,6 +44,9 @@ build: deps
 
 deps:
 	$(call install-missing,$(PACKAGES))
+
+test-deps: deps
+	$(call install-missing,$(TEST_PACKAGES))
 
 fuzz-deps: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
@@ -71,9 +76,11 @@ bench: bench-deps build
 	./$(BUILD_DIR)/bench/chiffrarium-bench
 
 # The pictures of the windows that the README shows.
-screenshots: build
+screenshots: test-deps build
 	cmake --build --preset $(PRESET) --target chiffrarium-screenshots
 	QT_QPA_PLATFORM=offscreen:configfile=tests/support/offscreen-fullhd.json ./$(BUILD_DIR)/tools/chiffrarium-screenshots docs
+	pdftoppm -r 60 -f 1 -l 1 -singlefile -png docs/arbeitsblatt.pdf docs/arbeitsblatt
+	rm docs/arbeitsblatt.pdf
 
 # build/chiffrarium_<version>_<arch>.deb, for `apt-get install ./build/chiffrarium_*.deb`.
 package: build
