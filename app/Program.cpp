@@ -9,12 +9,15 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <random>
+
 #include "toolkit/model/Zoom.h"
 #include "toolkit/view/widgets/Zoom.h"
 #include "arbeitsblatt/view/AnalysisPrints.h"
 #include "arbeitsblatt/view/TableDocument.h"
 #include "arbeitsblatt/view/WorksheetDialog.h"
 #include "scheibe/view/DiskWidget.h"
+#include "uebung/view/ExerciseDialog.h"
 #include "arbeitsblatt/view/WorksheetDocument.h"
 #include "hilfe/model/MethodPages.h"
 #include "toolkit/model/Win1252.h"
@@ -47,7 +50,7 @@ QString DriveFolderName(const DriveRoot& root) {
 
 }  // namespace
 
-Program::Program() : driveRoot(DriveARoot()) {
+Program::Program() : driveRoot(DriveARoot()), random(std::random_device{}()) {
   form1.FormCreate();
   window1.ShowDriveDirectory(DriveFolderName(driveRoot));
   // The analysis windows are created with the program, their models at once:
@@ -70,11 +73,29 @@ Program::Program() : driveRoot(DriveARoot()) {
   QObject::connect(window1.AddExtra("Worksheet", QString::fromUtf8("Arbeitsblatt …"),
                                     QKeySequence(Qt::CTRL | Qt::Key_P)),
                    &QAction::triggered, [this] { ShowWorksheet(); });
-  // The windows of their own follow whatever the main window's handlers did,
-  // in the same redraw, a run's steps too.
-  window1.Binder().AddSync([this] {
-    if (disk_) disk_->Follow();
+  QObject::connect(window1.AddExtra("Exercise", QString::fromUtf8("Übungstext …"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_N)),
+                   &QAction::triggered, [this] { ShowExercise(); });
+  QAction* solution = window1.AddExtra("ShowSolution", QString::fromUtf8("Lösung zeigen"), {});
+  QObject::connect(solution, &QAction::triggered, [this] {
+    window1.Binder().Run([this] { exerciseForm.BitBtn2Click(); });
   });
+  // The windows of their own follow whatever the main window's handlers did,
+  // in the same redraw, a run's steps too. "Geknackt!" waits for the end of
+  // the handler that cracked it.
+  window1.Binder().AddSync([this, solution] {
+    if (disk_) disk_->Follow();
+    exerciseForm.Follow();
+    solution->setEnabled(exerciseForm.Running());
+    if (exerciseForm.CrackedToSay())
+      window1.Binder().WhenIdle([this] {
+        window1.Binder().Run([this] { exerciseForm.ShowCracked(); });
+      });
+  });
+  solution->setEnabled(false);
+  // Typing into the ciphertext raises no handler: the menu asks afresh.
+  QObject::connect(window1.ExtrasMenu(), &QMenu::aboutToShow,
+                   [this, solution] { solution->setEnabled(exerciseForm.Running()); });
 }
 
 DiskWindow& Program::Disk() {
@@ -139,11 +160,24 @@ WorksheetSource Program::Worksheet() const {
   source.EncShift = form1.State.EncShift;
   source.DecShift = form1.State.DecShift;
   source.UnknownOption = form1.RadioGroup2.ItemIndex;
+  // The ciphertext of an exercise: its secret is the solution.
+  if (const Exercise* exercise = exerciseForm.Current()) {
+    source.SecretShift = exercise->Shift;
+    source.SecretPlaintext = exercise->PlainText;
+  }
   return source;
 }
 
 void Program::ShowPrintDialog(PrintDialog& dialog) {
   // Over the window that asked for it: the main window, or the disk's.
+  dialog.exec();
+}
+
+void Program::ShowExercise() {
+  ExerciseDialog dialog(exerciseForm, window1.Binder(), &window1);
+  QObject::connect(&dialog, &ExerciseDialog::HelpWanted, [this](const QString& control) {
+    Help().OpenEntry(QStringLiteral("Uebung"), control);
+  });
   dialog.exec();
 }
 
@@ -198,6 +232,12 @@ HelpWindow& Program::Help() {
          "Außen stehen die Klartext-Zeichen, innen die Geheimtext-Zeichen, um die Verschiebung "
          "gedreht; wer die Scheibe dreht, stellt die Verschiebung ein."),
        DiskWindow::ControlRows(diskForm), {}});
+  windows.push_back(
+      {QStringLiteral("Uebung"), U("Übungstext"),
+       U("Übungstexte (Extras, Strg+N): ein deutscher Text, mit einer geheimen Verschiebung "
+         "verschlüsselt, als Geheimtext im Hauptfenster. Ist er ganz entschlüsselt, meldet das "
+         "Programm „Geknackt!“."),
+       ExerciseDialog::ControlRows(exerciseForm), {}});
   help_ = std::make_unique<HelpWindow>(std::move(methodPages), std::move(windows));
   return *help_;
 }

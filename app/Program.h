@@ -16,6 +16,7 @@
 #include "hilfe/view/HelpWindow.h"
 #include "arbeitsblatt/model/Worksheet.h"
 #include "scheibe/model/DiskForm.h"
+#include "uebung/model/ExerciseForm.h"
 #include "scheibe/view/DiskWindow.h"
 #include "ciphercore/CipherCore.h"
 #include "maincaesar/model/TForm1.h"
@@ -44,6 +45,8 @@ class Program {
   // the disk's rings alone, to cut out.
   void ShowWorksheet();
   void ShowCutOutDisk();
+  // "Übungstext": a practice ciphertext into the main window.
+  void ShowExercise();
 
   CipherCore core;
   QtPlatform platform;
@@ -56,6 +59,8 @@ class Program {
   BruteForceState bruteForce;
   TForm3 form3{bruteForce, core};
   DiskForm diskForm{form1};
+  SeededRandom random;  // the exercises' secret shifts and texts
+  ExerciseForm exerciseForm{form1, platform, random};
 
  private:
   // Owned here and parented to the main window; they go first.

@@ -98,6 +98,7 @@ void TForm1::RadioGroup2Click() {  // "Optionen für Chiffrierung"
 void TForm1::Edit1Exit() {}
 
 void TForm1::UpDown1Click() {  // encryption shift spinner
+  shiftTakenFrom_.reset();
   State.EncShift = UpDown1.Position;
   ShowEncShift();
   State.DecShift = State.EncShift;
@@ -108,6 +109,7 @@ void TForm1::UpDown1Click() {  // encryption shift spinner
 }
 
 void TForm1::UpDown2Click() {  // decryption shift spinner
+  shiftTakenFrom_.reset();
   State.DecShift = UpDown2.Position;
   ShowDecShift();
   BuildDecRow();

@@ -141,6 +141,9 @@ class TForm1 {
   // click on the decryption spinner would: Edit6, UpDown2 and the decryption
   // table follow, and the decryption starts anew (UpDown2Click).
   void TakeShift(int shift);
+  // The analysis window whose shift the decryption shift was last set to by
+  // "Verschiebung übernehmen"; nothing once a spinner has moved it since.
+  std::optional<ModalForm> ShiftTakenFrom() const { return shiftTakenFrom_; }
 
   // Whether a run is stepping through its text now (it pauses in between
   // when animated): what follows the window jumps rather than animates.
@@ -165,6 +168,10 @@ class TForm1 {
   void BitBtn4Click();
   void BitBtn17Click();
   DiskettePrompt PromptForDiskette();
+  // Puts a ciphertext into Edit3 as "Geheimtext einlesen ..." does with one it
+  // has read: the plaintext and the decrypted text emptied, the decryption
+  // starting anew. For the texts the program supplies itself (an exercise).
+  void TakeCipherText(std::string text);
   [[nodiscard]] FileResult SaveCipherText();
   [[nodiscard]] FileResult SavePlainText();
   [[nodiscard]] FileResult LoadCipherText();
@@ -187,6 +194,8 @@ class TForm1 {
   FileResult SaveText(const DisketteTwin& twin);
   FileResult LoadText(const DisketteTwin& twin);
   bool Succeeded(const FileResult& result, const DisketteTwin& twin);
+  void StartAnewAfterLoad(const DisketteTwin& twin);
+  void FinishLoad(const DisketteTwin& twin);
 
   // Steps: upper-cases a field unless it is unchanged since the revision noted.
   // Repeats a step while its source has a character left and its destination
@@ -195,6 +204,7 @@ class TForm1 {
   bool RunSteps(void (TForm1::*step)(), const Edit& source, const std::size_t& pos,
                 const Edit& destination, const char* destinationName, bool animated);
   bool inRun_ = false;  // a run is stepping: its steps are not announced one by one
+  std::optional<ModalForm> shiftTakenFrom_;
   void UpcaseField(Edit& field, std::optional<std::uint64_t>& upcasedAt);
   std::optional<std::uint64_t> edit1UpcasedAt_;
   std::optional<std::uint64_t> edit3UpcasedAt_;

@@ -83,7 +83,10 @@ void TForm1::OpenAnalysis(ModalForm form, const ShiftTaker* taker) {
     if (taker) taken = taker->TakenShift();
   }
   Edit3.SetText(core_.AnalysisText);
-  if (taken) TakeShift(*taken);
+  if (taken) {
+    TakeShift(*taken);
+    shiftTakenFrom_ = form;
+  }
 }
 
 void TForm1::TakeShift(int shift) {

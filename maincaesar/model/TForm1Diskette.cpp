@@ -122,17 +122,33 @@ void TForm1::LoadClick(const DisketteTwin& twin) {
     // a missing ciphertext still leaves the plaintext and deciphered text empty;
     // an input/output error does end it.
     if (!Succeeded((this->*twin.Load)(), twin)) return;
-    if (twin.LoadRestartsEncryption) {
-      Edit3.SetText({});
-      State.EncPos = 1;
-    }
-    Edit5.SetText({});
-    State.DecPos = 1;
+    StartAnewAfterLoad(twin);
   }
+  FinishLoad(twin);
+}
+
+void TForm1::StartAnewAfterLoad(const DisketteTwin& twin) {
+  if (twin.LoadRestartsEncryption) {
+    Edit3.SetText({});
+    State.EncPos = 1;
+  }
+  Edit5.SetText({});
+  State.DecPos = 1;
+}
+
+void TForm1::FinishLoad(const DisketteTwin& twin) {
   BitBtn7.Enabled = true;
   BitBtn8.Enabled = true;
   Edit& field = this->*twin.Field;
   field.SetText(UpcaseText(field.Text()));
+}
+
+void TForm1::TakeCipherText(std::string text) {
+  // As "Geheimtext einlesen ..." leaves a text it has read.
+  Edit1.SetText({});
+  Edit3.SetText(std::move(text));
+  StartAnewAfterLoad(kCipherText);
+  FinishLoad(kCipherText);
 }
 
 namespace {

@@ -64,7 +64,8 @@ TEST_F(HelpTest, HilfeInExtrasOpensTheStartWithLinksToEveryPage) {
   for (QAction* action : program.window1.ExtrasMenu()->actions())
     if (!action->isSeparator()) entries << action->text();
   EXPECT_EQ(entries, (QStringList{U8("Größer"), U8("Kleiner"), U8("Originalgröße"),
-                                  U8("Cäsar-Scheibe"), U8("Arbeitsblatt …"), U8("Hilfe\tF1"),
+                                  U8("Cäsar-Scheibe"), U8("Arbeitsblatt …"),
+                                  U8("Übungstext …"), U8("Lösung zeigen"), U8("Hilfe\tF1"),
                                   U8("Über Chiffrarium")}));
   for (QAction* action : program.window1.ExtrasMenu()->actions())
     if (action->text().startsWith(U8("Hilfe"))) action->trigger();
