@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -18,9 +19,11 @@
 #include "KAnalyse1/view/FrequencyChartWidget.h"
 #include "app/Program.h"
 #include "arbeitsblatt/view/PrintDialog.h"
+#include "toolkit/view/form/FormBinder.h"
 #include "toolkit/view/grid/GridWidget.h"
 #include "toolkit/view/widgets/Zoom.h"
 #include "toolkit/view/widgets/UpDownWidget.h"
+#include "uebung/view/ExerciseDialog.h"
 
 namespace {
 
@@ -161,6 +164,33 @@ bool SaveWorksheet(Program& program, const QDir& folder) {
   return ok;
 }
 
+// "Übungstext" after a short text was fetched, over the main window that
+// holds it. The texts and shifts are drawn from a fixed seed, so the picture
+// stays the same from one run to the next.
+bool SaveExercise(Program& program, const QDir& folder) {
+  program.random = SeededRandom(21);
+  program.window1.Binder().Run([&] { program.exerciseForm.BitBtn1Click(); });
+  bool ok = false;
+  QTimer::singleShot(0, &program.window1, [&] {
+    auto* dialog = qobject_cast<ExerciseDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    QTest::qWaitForWindowExposed(dialog);
+    QTest::qWait(50);
+    QPixmap picture = program.window1.grab();
+    {
+      QPainter painter(&picture);
+      painter.drawPixmap(program.window1.mapFromGlobal(dialog->mapToGlobal(QPoint(0, 0))),
+                         dialog->grab());
+    }
+    const QString path = folder.filePath(QStringLiteral("uebung.png"));
+    ok = picture.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    dialog->reject();
+  });
+  program.ShowExercise();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -179,5 +209,6 @@ int main(int argc, char** argv) {
   ok = SaveClassroom(program, folder) && ok;
   ok = SaveDisk(program, folder) && ok;
   ok = SaveWorksheet(program, folder) && ok;
+  ok = SaveExercise(program, folder) && ok;
   return ok ? 0 : 1;
 }

@@ -57,6 +57,8 @@ class ExerciseTest : public testing::Test {
   void NewExercise(int length) {
     InsideDialog([&](QDialog& dialog) {
       EXPECT_EQ(dialog.windowTitle(), U8("Übungstext"));
+      // Alt+N fetches; a screen reader hears the caption without its "&".
+      EXPECT_EQ(Find<QWidget>(&dialog, "BitBtn1")->accessibleName(), U8("Neuen Text holen"));
       Click(&dialog, qPrintable(QStringLiteral("RadioGroup1Item%1").arg(length)));
       Click(&dialog, "BitBtn1");  // "Neuen Text holen"
       EXPECT_FALSE(dialog.isVisible()) << "the learner goes to work";
@@ -152,6 +154,10 @@ TEST_F(ExerciseTest, GivingUpShowsTheSolutionAndTypingEndsTheExercise) {
 TEST_F(ExerciseTest, ATeacherSavesItAsATask) {
   NewExercise(2);
   const std::string cipher = program->exerciseForm.Current()->CipherText;
+  {
+    BoxAnswerer boxes({"OK"});  // the teacher looks at the solution first
+    Extra("ShowSolution")->trigger();
+  }
   InsideDialog([&](QDialog& dialog) {
     BoxAnswerer boxes({"&Ja", "OK", "OK"});
     Click(&dialog, "BitBtn3");  // "Als Aufgabe speichern ..."

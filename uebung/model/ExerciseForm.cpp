@@ -15,18 +15,19 @@ const Exercise* ExerciseForm::Current() const {
 }
 
 void ExerciseForm::ShowState() {
-  const bool running = Running();
-  BitBtn2.Enabled = running;
-  BitBtn3.Enabled = running;
   const Exercise* exercise = Current();
-  switch (session_.Phase()) {
+  BitBtn2.Enabled = Running();
+  // A teacher may look at the solution before handing the task out.
+  BitBtn3.Enabled = exercise != nullptr;
+  switch (exercise ? session_.Phase() : ExercisePhase::None) {
     case ExercisePhase::None:
       RichEdit1.Text = W("Keine Übung. Wähle eine Länge und hole einen neuen Text.");
       break;
     case ExercisePhase::Running:
-      RichEdit1.Text = (W("Der Geheimtext steht im Hauptfenster: ") + std::to_string(exercise->CipherText.size()) +
-                    W(" Zeichen, Alphabet mit ") + std::to_string(exercise->AlphabetSize) +
-                    W(" Zeichen. Finde die Verschiebung!"));
+      RichEdit1.Text = W("Der Geheimtext steht im Hauptfenster: ") +
+                       std::to_string(exercise->CipherText.size()) + W(" Zeichen, Alphabet mit ") +
+                       std::to_string(exercise->AlphabetSize) +
+                       W(" Zeichen. Finde die Verschiebung!");
       break;
     case ExercisePhase::Solved:
       RichEdit1.Text = W("Geknackt! Hol dir einen neuen Text.");
@@ -56,18 +57,21 @@ void ExerciseForm::BitBtn1Click() {  // "Neuen Text holen"
   takenFrom_ = main_.ShiftTakenFrom();
   cracked_.reset();
   ShowState();
+  // The dialog closes on a new text: a screen reader hears where it went.
+  main_.Announcer.Say(RichEdit1.Text);
 }
 
 void ExerciseForm::BitBtn2Click() {  // "Lösung zeigen"
+  Follow();  // a ciphertext typed over has ended the exercise
   if (const std::optional<std::string> solution = session_.ShowSolution())
     platform_.ShowMessage(MessageKind::Information, *solution, MessageButtons::Ok);
   ShowState();
 }
 
 void ExerciseForm::BitBtn3Click() {  // "Als Aufgabe speichern ..."
-  // The ciphertext stands unchanged in Edit3 while the exercise runs: saving
-  // it is "Geheimtext speichern ..." with its questions.
-  if (Running()) main_.BitBtn5Click();
+  // The exercise's ciphertext stands unchanged in Edit3 (solved, given up or
+  // not): saving it is "Geheimtext speichern ..." with its questions.
+  if (Current()) main_.BitBtn5Click();
   Follow();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QPushButton>
 
 #include "toolkit/model/Zoom.h"
 #include "toolkit/view/form/ControlTable.h"
@@ -31,20 +32,22 @@ std::vector<ControlRow> Controls(ExerciseForm& f, std::function<void(void (Exerc
        .Model = &f.BitBtn1, .OnClick = [run] { run(&ExerciseForm::BitBtn1Click); },
        .Description = "nimmt einen deutschen Text dieser Länge, verschlüsselt ihn mit einer geheimen "
                       "Verschiebung und stellt ihn wie eingelesen als Geheimtext ins Hauptfenster",
-       .Keys = "Strg+N öffnet dieses Fenster"},
+       .Keys = "Alt+N, Eingabetaste"},
       {.Name = "BitBtn2", .Place = {162, 102, 150, 25}, .Tab = 2, .Caption = "&Lösung zeigen",
        .Model = &f.BitBtn2, .OnClick = [run] { run(&ExerciseForm::BitBtn2Click); },
-       .Description = "nennt Verschiebung und Klartext der Übung; sie gilt dann als aufgegeben"},
+       .Description = "nennt Verschiebung und Klartext der Übung; sie gilt dann als aufgegeben",
+       .Keys = "Alt+L"},
       {.Name = "RichEdit1", .Place = {8, 133, 304, 44}, .Tab = 3, .Model = &f.RichEdit1,
        .AccessibleName = "Stand der Übung", .Description = "was die Übung gerade verlangt"},
       {.Name = "BitBtn3", .Place = {8, 183, 150, 25}, .Tab = 4,
        .Caption = "Als &Aufgabe speichern ...", .Model = &f.BitBtn3,
        .OnClick = [run] { run(&ExerciseForm::BitBtn3Click); },
        .Description = "speichert den Geheimtext der Übung als GEHEIM.TXT auf Laufwerk A:, für "
-                      "eine Aufgabe an die Klasse"},
+                      "eine Aufgabe an die Klasse",
+       .Keys = "Alt+A"},
       {.Name = "BitBtn4", .Place = {162, 183, 150, 25}, .Tab = 5, .Caption = "Schließen",
        .Model = &f.BitBtn4, .OnClick = close,
-       .Description = "schließt das Fenster; die Übung läuft weiter"},
+       .Description = "schließt das Fenster; die Übung läuft weiter", .Keys = "Esc"},
   };
 }
 
@@ -70,6 +73,10 @@ ExerciseDialog::ExerciseDialog(ExerciseForm& form, FormBinder& mainBinder, QWidg
   controls_->Build(Controls(
       form_, [this](void (ExerciseForm::*handler)()) { RunOnMain(handler); },
       [this] { reject(); }));
+  // A dialog's buttons: Return presses the one with the focus, and from the
+  // lengths it fetches a new text.
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+  if (auto* fetch = findChild<QPushButton*>(QStringLiteral("BitBtn1"))) fetch->setDefault(true);
   binder_->Run([this] { form_.FormShow(); });
   if (QWidget* first = controls_->FirstTabStop()) first->setFocus(Qt::OtherFocusReason);
 

@@ -221,7 +221,7 @@ void ControlTable::Describe(const ControlRow& row, QWidget* widget) const {
   const char* name = row.AccessibleName ? row.AccessibleName : row.Caption;
   if (!name || !row.Description)
     qFatal("Control table: %s has no name or no description for a screen reader", row.Name);
-  widget->setAccessibleName(U(name));
+  widget->setAccessibleName(WithoutMnemonic(U(name)));
   widget->setAccessibleDescription(RowText(row, row.Description));
   // The options keep their captions as names and are described by their group.
   if (qobject_cast<QGroupBox*>(widget))

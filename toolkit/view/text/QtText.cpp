@@ -28,3 +28,13 @@ std::optional<std::string> FromQString(const QString& text) {
   }
   return out;
 }
+
+QString WithoutMnemonic(const QString& caption) {
+  QString text;
+  text.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+    text += caption[i];
+  }
+  return text;
+}

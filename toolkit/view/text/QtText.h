@@ -16,3 +16,7 @@ std::optional<std::string> FromQString(const QString& text);
 
 // A UTF-8 source literal as a QString, for the views' captions and hints.
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// A caption as it reads: "&Neuen Text holen" marks N as the mnemonic, "&&"
+// stands for a plain "&".
+QString WithoutMnemonic(const QString& caption);

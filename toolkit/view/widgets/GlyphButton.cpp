@@ -4,6 +4,7 @@
 #include <QStylePainter>
 
 #include "toolkit/model/Zoom.h"
+#include "toolkit/view/text/QtText.h"
 
 namespace {
 constexpr int kGlyphSize = 16;
@@ -30,7 +31,7 @@ QRect GlyphButton::GlyphRect() const {
   const int spacing = Zoomed(spacing_);
   const int y = (height() - size) / 2;
   if (margin_ < 0) {
-    const int textWidth = text().isEmpty() ? 0 : spacing + fontMetrics().horizontalAdvance(text());
+    const int textWidth = text().isEmpty() ? 0 : spacing + fontMetrics().horizontalAdvance(WithoutMnemonic(text()));
     const int left = (width() - size - textWidth) / 2;
     return QRect(side_ == Side::Left ? left : left + textWidth, y, size, size);
   }
@@ -42,7 +43,7 @@ QRect GlyphButton::GlyphRect() const {
 QRect GlyphButton::CaptionRect() const {
   const QRect glyph = GlyphRect();
   const int spacing = Zoomed(spacing_);
-  const int textWidth = fontMetrics().horizontalAdvance(text());
+  const int textWidth = fontMetrics().horizontalAdvance(WithoutMnemonic(text()));
   if (glyph.isNull()) return QRect((width() - textWidth) / 2, 0, textWidth, height());
   if (side_ == Side::Left) return QRect(glyph.right() + 1 + spacing, 0, textWidth, height());
   return QRect(glyph.left() - spacing - textWidth, 0, textWidth, height());
@@ -68,8 +69,9 @@ void GlyphButton::paintEvent(QPaintEvent*) {
   }
   painter.save();
   painter.setClipRect(CaptionRoom());
-  style()->drawItemText(&painter, textRect.translated(shift), Qt::AlignLeft | Qt::AlignVCenter,
-                        palette(), isEnabled(), text(), QPalette::ButtonText);
+  style()->drawItemText(&painter, textRect.translated(shift),
+                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                        isEnabled(), text(), QPalette::ButtonText);
   painter.restore();
 
   if (hasFocus()) {
