@@ -44,6 +44,8 @@ class Program {
   // "Arbeitsblatt": the worksheet of what the main window holds, over it; and
   // the disk's rings alone, to cut out.
   void ShowWorksheet();
+  // What the worksheet takes from the main window (and an exercise's secret).
+  WorksheetSource Worksheet() const;
   void ShowCutOutDisk();
   // "Übungstext": a practice ciphertext into the main window.
   void ShowExercise();
@@ -69,8 +71,6 @@ class Program {
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<DiskWindow> disk_;
 
-  // What the worksheet takes from the main window.
-  WorksheetSource Worksheet() const;
   void ShowPrintDialog(PrintDialog& dialog);
 };
 

@@ -166,8 +166,12 @@ TEST_F(ExerciseTest, ATeacherSavesItAsATask) {
   QFile file(drive.filePath(QStringLiteral("GEHEIM.TXT")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), QByteArray::fromStdString(cipher + "\r\n"));
+  ASSERT_NE(program->exerciseForm.Current(), nullptr) << "saving ends nothing";
   // The worksheet's solution is the exercise's secret.
-  EXPECT_EQ(program->exerciseForm.Current()->CipherText, cipher) << "saving changes nothing";
+  const WorksheetSource sheet = program->Worksheet();
+  EXPECT_EQ(sheet.Ciphertext, cipher);
+  EXPECT_EQ(sheet.SecretShift, program->exerciseForm.Current()->Shift);
+  EXPECT_EQ(sheet.SecretPlaintext, program->exerciseForm.Current()->PlainText);
 }
 
 }  // namespace
