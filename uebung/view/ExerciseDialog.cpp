@@ -17,9 +17,10 @@ namespace {
 constexpr int kClientWidth = 320;
 constexpr int kClientHeight = 214;
 
-// The rows; run and close carry the handlers out (empty: the rows are only read).
-std::vector<ControlRow> Controls(ExerciseForm& f, std::function<void(void (ExerciseForm::*)())> run,
-                                 std::function<void()> close) {
+// The rows; run carries a handler out (and whether the dialog closes after
+// it), close closes it (empty: the rows are only read).
+using Runner = std::function<void(std::function<void()> handler, bool thenClose)>;
+std::vector<ControlRow> Controls(ExerciseForm& f, Runner run, std::function<void()> close) {
   return {
       {.Name = "RadioGroup1", .Place = {8, 4, 304, 92}, .Tab = 0, .Caption = "Länge des Texts",
        .Items = {"kurz (etwa 20 Zeichen)", "mittel (etwa 60 Zeichen)", "lang (etwa 200 Zeichen)",
@@ -29,19 +30,19 @@ std::vector<ControlRow> Controls(ExerciseForm& f, std::function<void(void (Exerc
        .Description = "wie lang der Text ist: kurze Texte führen die Häufigkeitsanalyse oft in "
                       "die Irre"},
       {.Name = "BitBtn1", .Place = {8, 102, 150, 25}, .Tab = 1, .Caption = "&Neuen Text holen",
-       .Model = &f.BitBtn1, .OnClick = [run] { run(&ExerciseForm::BitBtn1Click); },
+       .Model = &f.BitBtn1, .OnClick = [run, &f] { run([&f] { f.BitBtn1Click(); }, true); },
        .Description = "nimmt einen deutschen Text dieser Länge, verschlüsselt ihn mit einer geheimen "
                       "Verschiebung und stellt ihn wie eingelesen als Geheimtext ins Hauptfenster",
        .Keys = "Alt+N, Eingabetaste"},
       {.Name = "BitBtn2", .Place = {162, 102, 150, 25}, .Tab = 2, .Caption = "&Lösung zeigen",
-       .Model = &f.BitBtn2, .OnClick = [run] { run(&ExerciseForm::BitBtn2Click); },
+       .Model = &f.BitBtn2, .OnClick = [run, &f] { run([&f] { f.BitBtn2Click(); }, false); },
        .Description = "nennt Verschiebung und Klartext der Übung; sie gilt dann als aufgegeben",
        .Keys = "Alt+L"},
       {.Name = "RichEdit1", .Place = {8, 133, 304, 44}, .Tab = 3, .Model = &f.RichEdit1,
        .AccessibleName = "Stand der Übung", .Description = "was die Übung gerade verlangt"},
       {.Name = "BitBtn3", .Place = {8, 183, 150, 25}, .Tab = 4,
        .Caption = "Als &Aufgabe speichern ...", .Model = &f.BitBtn3,
-       .OnClick = [run] { run(&ExerciseForm::BitBtn3Click); },
+       .OnClick = [run, &f] { run([&f] { f.BitBtn3Click(); }, false); },
        .Description = "speichert den Geheimtext der Übung als GEHEIM.TXT auf Laufwerk A:, für "
                       "eine Aufgabe an die Klasse",
        .Keys = "Alt+A"},
@@ -71,7 +72,10 @@ ExerciseDialog::ExerciseDialog(ExerciseForm& form, FormBinder& mainBinder, QWidg
   setAutoFillBackground(true);
   setFixedSize(kClientWidth, kClientHeight);
   controls_->Build(Controls(
-      form_, [this](void (ExerciseForm::*handler)()) { RunOnMain(handler); },
+      form_,
+      [this](const std::function<void()>& handler, bool thenClose) {
+        RunOnMain(handler, thenClose);
+      },
       [this] { reject(); }));
   // A dialog's buttons: Return presses the one with the focus, and from the
   // lengths it fetches a new text.
@@ -94,11 +98,10 @@ ExerciseDialog::ExerciseDialog(ExerciseForm& form, FormBinder& mainBinder, QWidg
 
 ExerciseDialog::~ExerciseDialog() = default;
 
-void ExerciseDialog::RunOnMain(void (ExerciseForm::*handler)()) {
-  mainBinder_.Run([this, handler] { (form_.*handler)(); });
+void ExerciseDialog::RunOnMain(const std::function<void()>& handler, bool thenClose) {
+  mainBinder_.Run(handler);
   binder_->Sync();
-  // A new text is there: the learner goes to work on it in the main window.
-  if (handler == &ExerciseForm::BitBtn1Click) accept();
+  if (thenClose) accept();
 }
 
 void ExerciseDialog::ApplyZoom(int percent) {

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,8 +32,9 @@ class ExerciseDialog : public QDialog {
 
  private:
   void ApplyZoom(int percent);
-  // A handler of the form that may change the main window.
-  void RunOnMain(void (ExerciseForm::*handler)());
+  // A handler of the form, which may change the main window; a new text
+  // closes the dialog, for the learner goes to work on it there.
+  void RunOnMain(const std::function<void()>& handler, bool thenClose);
 
   ExerciseForm& form_;
   FormBinder& mainBinder_;
