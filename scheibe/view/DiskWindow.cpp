@@ -1,6 +1,5 @@
 #include "scheibe/view/DiskWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -91,12 +90,7 @@ DiskWindow::DiskWindow(DiskForm& form, const TForm1& main, FormBinder& mainBinde
   binder_->BindAnnouncement(form_.Announcer);
 
   InstallZoomKeys(this);
-  auto* help = new QAction(this);
-  help->setShortcut(QKeySequence(Qt::Key_F1));
-  help->setShortcutContext(Qt::WindowShortcut);
-  connect(help, &QAction::triggered, this,
-          [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
-  addAction(help);
+  controls_->InstallHelpKey([this](const QString& control) { Q_EMIT HelpWanted(control); });
   ViewZoom& zoom = ViewZoom::Get();
   if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
   connect(&zoom, &ViewZoom::Changed, this, &DiskWindow::ApplyZoom);

@@ -66,20 +66,6 @@ struct Program {
   TForm3 form3{bruteForce, core};
 };
 
-const char* LengthName(TextLength length) {
-  switch (length) {
-    case TextLength::Kurz:
-      return "kurz";
-    case TextLength::Mittel:
-      return "mittel";
-    case TextLength::Lang:
-      return "lang";
-    case TextLength::SehrLang:
-      return "sehr lang";
-  }
-  return "";
-}
-
 std::string Share(int hits, int of) {
   char cell[32];
   std::snprintf(cell, sizeof cell, "%d (%.0f %%)", hits, of ? 100.0 * hits / of : 0.0);
@@ -114,7 +100,7 @@ TEST(UebungReport, HowOftenTheAnalysesFindTheSecretShift) {
         eitherHits += frequency || brute;
       }
       const int count = static_cast<int>(texts.size());
-      table << "| " << LengthName(length) << " | " << n << " | " << count << " | "
+      table << "| " << TextLengthName(length) << " | " << n << " | " << count << " | "
             << Share(frequencyHits, count) << " | " << Share(bruteForceHits, count) << " | "
             << Share(eitherHits, count) << " |\n";
     }

@@ -6,8 +6,22 @@
 
 namespace {
 
-// The section header of a length class, as the text file writes it.
-std::string_view SectionName(TextLength length) {
+std::optional<TextLength> SectionNamed(std::string_view name) {
+  for (const TextLength length : kTextLengths)
+    if (TextLengthName(length) == name) return length;
+  return std::nullopt;
+}
+
+// Where the lines under the current header go: a length class, nowhere yet
+// (above the first header), or nowhere for good (under an unknown header).
+struct Section {
+  std::optional<TextLength> Length;
+  bool Unknown = false;
+};
+
+}  // namespace
+
+std::string_view TextLengthName(TextLength length) {
   switch (length) {
     case TextLength::Kurz:
       return "kurz";
@@ -20,21 +34,6 @@ std::string_view SectionName(TextLength length) {
   }
   return {};
 }
-
-std::optional<TextLength> SectionNamed(std::string_view name) {
-  for (const TextLength length : kTextLengths)
-    if (SectionName(length) == name) return length;
-  return std::nullopt;
-}
-
-// Where the lines under the current header go: a length class, nowhere yet
-// (above the first header), or nowhere for good (under an unknown header).
-struct Section {
-  std::optional<TextLength> Length;
-  bool Unknown = false;
-};
-
-}  // namespace
 
 std::string TextLengthCaption(TextLength length) {
   switch (length) {

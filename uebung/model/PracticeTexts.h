@@ -24,6 +24,9 @@ inline constexpr std::array<TextLength, 4> kTextLengths{TextLength::Kurz, TextLe
 // Zeichen)", "lang (etwa 200 Zeichen)", "sehr lang (etwa 1.000 Zeichen)";
 // Windows-1252.
 std::string TextLengthCaption(TextLength length);
+// Its short name: "kurz", "mittel", "lang", "sehr lang" (the text file's
+// section headers).
+std::string_view TextLengthName(TextLength length);
 
 // The texts of a length class, in the order of the file; never empty for the
 // compiled-in collection (the unit's test makes sure).

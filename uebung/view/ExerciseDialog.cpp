@@ -1,7 +1,5 @@
 #include "uebung/view/ExerciseDialog.h"
 
-#include <QAction>
-#include <QKeySequence>
 #include <QPushButton>
 
 #include "toolkit/model/Zoom.h"
@@ -85,12 +83,7 @@ ExerciseDialog::ExerciseDialog(ExerciseForm& form, FormBinder& mainBinder, QWidg
   if (QWidget* first = controls_->FirstTabStop()) first->setFocus(Qt::OtherFocusReason);
 
   InstallZoomKeys(this);
-  auto* help = new QAction(this);
-  help->setShortcut(QKeySequence(Qt::Key_F1));
-  help->setShortcutContext(Qt::WindowShortcut);
-  connect(help, &QAction::triggered, this,
-          [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
-  addAction(help);
+  controls_->InstallHelpKey([this](const QString& control) { Q_EMIT HelpWanted(control); });
   ViewZoom& zoom = ViewZoom::Get();
   if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
   connect(&zoom, &ViewZoom::Changed, this, &ExerciseDialog::ApplyZoom);

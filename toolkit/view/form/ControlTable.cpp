@@ -1,5 +1,6 @@
 #include "toolkit/view/form/ControlTable.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -271,6 +272,16 @@ QString ControlTable::ControlNameOf(const QWidget* widget) const {
     for (std::size_t i = 0; i < widgets_.size(); ++i)
       if (widgets_[i] == widget) return QString::fromLatin1(rows_[i].Name);
   return {};
+}
+
+void ControlTable::InstallHelpKey(std::function<void(const QString& control)> wanted) {
+  auto* help = new QAction(window_);
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  help->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(help, &QAction::triggered, window_, [this, wanted = std::move(wanted)] {
+    wanted(ControlNameOf(window_->focusWidget()));
+  });
+  window_->addAction(help);
 }
 
 QWidget* ControlTable::FirstTabStop() const {

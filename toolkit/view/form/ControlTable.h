@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 #include "toolkit/view/form/ControlRow.h"
@@ -44,6 +45,8 @@ class ControlTable {
   // The name of the control a widget is or belongs to (an option of a group,
   // a table's editor); empty for none.
   QString ControlNameOf(const QWidget* widget) const;
+  // F1 anywhere in the window: wanted() gets the name of the focused control.
+  void InstallHelpKey(std::function<void(const QString& control)> wanted);
 
   // Adds a line, such as where the files are, to the tooltip of every control
   // that reads or writes a file.

@@ -59,12 +59,7 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const cha
   // left, at the zoom the program has now, and follows every later one.
   binder_->Sync();
   InstallZoomKeys(this);
-  auto* help = new QAction(this);
-  help->setShortcut(QKeySequence(Qt::Key_F1));
-  help->setShortcutContext(Qt::WindowShortcut);
-  connect(help, &QAction::triggered, this,
-          [this] { Q_EMIT HelpWanted(controls_->ControlNameOf(focusWidget())); });
-  addAction(help);
+  controls_->InstallHelpKey([this](const QString& control) { Q_EMIT HelpWanted(control); });
   print_ = new QAction(QString::fromUtf8("Drucken …"), this);
   print_->setObjectName(QStringLiteral("PrintWindow"));
   print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
