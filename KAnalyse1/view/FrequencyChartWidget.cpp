@@ -22,6 +22,7 @@
 
 #include "toolkit/view/text/QtText.h"
 #include "toolkit/view/widgets/AccessibleValue.h"
+#include "toolkit/view/widgets/PictureMenu.h"
 #include "toolkit/view/widgets/ScreenReader.h"
 
 
@@ -71,18 +72,10 @@ FrequencyChartWidget::FrequencyChartWidget(FrequencyChart& chart, char decimalSe
   setCursor(Qt::OpenHandCursor);
   setAccessibleName(U("Häufigkeitsdiagramm"));
 
-  copy_ = new QAction(U("Diagramm kopieren"), this);
-  copy_->setObjectName(QStringLiteral("CopyChart"));
-  copy_->setShortcut(QKeySequence::Copy);
-  copy_->setShortcutContext(Qt::WidgetShortcut);
-  copy_->setShortcutVisibleInContextMenu(true);
-  connect(copy_, &QAction::triggered, this, [this] { CopyPicture(); });
-  addAction(copy_);
-  // One menu for the chart's life: a screen reader keeps hold of the entries
-  // it met first, and a new menu around the same entries leaves them silent.
-  menu_ = new QMenu(this);
-  menu_->setObjectName(QStringLiteral("ChartMenu"));
-  menu_->addAction(copy_);
+  const PictureMenu menu = MakePictureMenu(this, U("Diagramm kopieren"), "CopyChart",
+                                           "ChartMenu", [this] { CopyPicture(); });
+  copy_ = menu.Copy;
+  menu_ = menu.Menu;
 
   Sync();
 }

@@ -20,6 +20,7 @@
 #include "toolkit/view/text/QtText.h"
 #include "toolkit/view/widgets/AccessibleValue.h"
 #include "toolkit/view/widgets/Motion.h"
+#include "toolkit/view/widgets/PictureMenu.h"
 #include "toolkit/view/widgets/ScreenReader.h"
 
 // The disk for a screen reader: a slider whose value is the shift, over the
@@ -102,18 +103,10 @@ DiskWidget::DiskWidget(const DiskForm& form, QWidget* parent)
     update();
   });
 
-  copy_ = new QAction(QString::fromUtf8("Bild kopieren"), this);
-  copy_->setObjectName(QStringLiteral("CopyDisk"));
-  copy_->setShortcut(QKeySequence::Copy);
-  copy_->setShortcutContext(Qt::WidgetShortcut);
-  copy_->setShortcutVisibleInContextMenu(true);
-  connect(copy_, &QAction::triggered, this, [this] { CopyPicture(); });
-  addAction(copy_);
-  // One menu for the disk's life: a screen reader keeps hold of the entries
-  // it met first.
-  menu_ = new QMenu(this);
-  menu_->setObjectName(QStringLiteral("DiskMenu"));
-  menu_->addAction(copy_);
+  const PictureMenu menu = MakePictureMenu(this, QString::fromUtf8("Bild kopieren"), "CopyDisk",
+                                           "DiskMenu", [this] { CopyPicture(); });
+  copy_ = menu.Copy;
+  menu_ = menu.Menu;
 }
 
 DiskLayout DiskWidget::Layout() const {
