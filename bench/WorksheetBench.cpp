@@ -12,7 +12,7 @@
 #include "bench/SampleText.h"
 #include "bench/Scenario.h"
 #include "ciphercore/CipherCore.h"
-#include "uebung/model/TextCipher.h"
+#include "ciphercore/TextCipher.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ciphercore/Upcase.h"
-#include "uebung/model/TextCipher.h"
+#include "ciphercore/TextCipher.h"
 
 namespace {
 

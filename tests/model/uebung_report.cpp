@@ -21,7 +21,7 @@
 #include "tests/support/FakePlatform.h"
 #include "uebung/model/Exercise.h"
 #include "uebung/model/PracticeTexts.h"
-#include "uebung/model/TextCipher.h"
+#include "ciphercore/TextCipher.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "uebung/model/Exercise.h"
 #include "uebung/model/ExerciseSession.h"
 #include "uebung/model/PracticeTexts.h"
-#include "uebung/model/TextCipher.h"
+#include "ciphercore/TextCipher.h"
 
 namespace {
 

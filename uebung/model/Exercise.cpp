@@ -2,7 +2,7 @@
 
 #include "ciphercore/CipherCore.h"
 #include "ciphercore/Upcase.h"
-#include "uebung/model/TextCipher.h"
+#include "ciphercore/TextCipher.h"
 
 int SeededRandom::Below(int count) {
   if (count <= 1) return 0;

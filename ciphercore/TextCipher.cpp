@@ -1,4 +1,4 @@
-#include "uebung/model/TextCipher.h"
+#include "ciphercore/TextCipher.h"
 
 #include "ciphercore/CipherCore.h"
 #include "ciphercore/Upcase.h"
