@@ -106,6 +106,12 @@ struct Window : Analysed {
     widget->setFont(DefaultWindowFont());
     widget->resize(kChartWidth, kChartHeight);
     counter = std::make_unique<PaintCounter>(widget.get());
+    // The widget asks its owner to slide; the owner here is the bench.
+    QObject::connect(widget.get(), &FrequencyChartWidget::SlideWanted, widget.get(),
+                     [this](int shift) {
+                       chart.State.SlideTo(shift);
+                       widget->Sync();
+                     });
     widget->show();
     if (!QTest::qWaitForWindowExposed(widget.get())) std::fputs("chart not shown\n", stderr);
     WaitForPaint(*counter, 0);  // the first paint draws the cached layer too
