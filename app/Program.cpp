@@ -80,22 +80,22 @@ Program::Program() : driveRoot(DriveARoot()), random(std::random_device{}()) {
   QObject::connect(solution, &QAction::triggered, [this] {
     window1.Binder().Run([this] { exerciseForm.BitBtn2Click(); });
   });
+  const auto enableSolution = [this, solution] { solution->setEnabled(exerciseForm.Running()); };
   // The windows of their own follow whatever the main window's handlers did,
   // in the same redraw, a run's steps too. "Geknackt!" waits for the end of
   // the handler that cracked it.
-  window1.Binder().AddSync([this, solution] {
+  window1.Binder().AddSync([this, enableSolution] {
     if (disk_) disk_->Follow();
     exerciseForm.Follow();
-    solution->setEnabled(exerciseForm.Running());
+    enableSolution();
     if (exerciseForm.CrackedToSay())
       window1.Binder().WhenIdle([this] {
         window1.Binder().Run([this] { exerciseForm.ShowCracked(); });
       });
   });
-  solution->setEnabled(false);
+  enableSolution();
   // Typing into the ciphertext raises no handler: the menu asks afresh.
-  QObject::connect(window1.ExtrasMenu(), &QMenu::aboutToShow,
-                   [this, solution] { solution->setEnabled(exerciseForm.Running()); });
+  QObject::connect(window1.ExtrasMenu(), &QMenu::aboutToShow, enableSolution);
 }
 
 DiskWindow& Program::Disk() {

@@ -20,8 +20,7 @@ QString RowText(const ControlRow& row, const char* text) {
 // What a learner calls the control: its caption (without the access key's
 // mark), or its name for a screen reader.
 QString Called(const ControlRow& row) {
-  QString caption = U(row.AccessibleName ? row.AccessibleName : row.Caption);
-  return caption.remove(QLatin1Char('&'));
+  return WithoutMnemonic(U(row.AccessibleName ? row.AccessibleName : row.Caption));
 }
 
 // The rows a page lists: the controls, not the labels that name them, in tab
@@ -101,7 +100,7 @@ QString KeysPageHtml(const std::vector<WindowHelp>& windows) {
       if (keys.isEmpty() || action->text().isEmpty() || listed.contains(action)) continue;
       listed << action;
       html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                  .arg(Escaped(keys), Escaped(QString(action->text()).remove(QLatin1Char('&'))));
+                  .arg(Escaped(keys), Escaped(WithoutMnemonic(action->text())));
     }
     for (const ControlRow* row : Listed(window.Rows)) {
       if (!row->Keys) continue;

@@ -9,7 +9,6 @@
 #include "maincaesar/model/TForm1.h"
 #include "scheibe/model/DiskForm.h"
 #include "scheibe/view/DiskWidget.h"
-#include "toolkit/model/Zoom.h"
 #include "toolkit/view/form/ControlTable.h"
 #include "toolkit/view/form/FormBinder.h"
 #include "toolkit/view/text/QtText.h"
@@ -91,9 +90,7 @@ DiskWindow::DiskWindow(DiskForm& form, const TForm1& main, FormBinder& mainBinde
 
   InstallZoomKeys(this);
   controls_->InstallHelpKey([this](const QString& control) { Q_EMIT HelpWanted(control); });
-  ViewZoom& zoom = ViewZoom::Get();
-  if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
-  connect(&zoom, &ViewZoom::Changed, this, &DiskWindow::ApplyZoom);
+  FollowZoom(this, [this](int percent) { ApplyZoom(percent); });
 }
 
 DiskWindow::~DiskWindow() = default;

@@ -93,12 +93,15 @@ void ExerciseForm::Follow() {
                                            : *from == TForm1::kForm2 ? ShiftSource::FrequencyAnalysis
                                                                      : ShiftSource::BruteForce);
   }
+  // Every step of a run comes here: the state shown changes only when the
+  // text is cracked.
   if (main_.Edit5.Revision() != edit5Revision_) {
     edit5Revision_ = main_.Edit5.Revision();
-    if (std::optional<std::string> message = session_.DecryptedTextChanged(main_.Edit5.Text()))
+    if (std::optional<std::string> message = session_.DecryptedTextChanged(main_.Edit5.Text())) {
       cracked_ = std::move(message);
+      ShowState();
+    }
   }
-  ShowState();
 }
 
 void ExerciseForm::ShowCracked() {

@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "toolkit/model/Zoom.h"
 #include "toolkit/view/form/ControlTable.h"
 #include "toolkit/view/form/FormBinder.h"
 #include "toolkit/view/text/QtText.h"
@@ -84,9 +83,7 @@ ExerciseDialog::ExerciseDialog(ExerciseForm& form, FormBinder& mainBinder, QWidg
 
   InstallZoomKeys(this);
   controls_->InstallHelpKey([this](const QString& control) { Q_EMIT HelpWanted(control); });
-  ViewZoom& zoom = ViewZoom::Get();
-  if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
-  connect(&zoom, &ViewZoom::Changed, this, &ExerciseDialog::ApplyZoom);
+  FollowZoom(this, [this](int percent) { ApplyZoom(percent); });
 }
 
 ExerciseDialog::~ExerciseDialog() = default;

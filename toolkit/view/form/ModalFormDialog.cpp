@@ -67,9 +67,7 @@ ModalFormDialog::ModalFormDialog(ModalFrame& frame, Handlers handlers, const cha
   print_->setShortcutVisibleInContextMenu(true);
   connect(print_, &QAction::triggered, this, &ModalFormDialog::PrintWanted);
   addAction(print_);
-  ViewZoom& zoom = ViewZoom::Get();
-  if (zoom.Percent() != kNoZoom) ApplyZoom(zoom.Percent());
-  connect(&zoom, &ViewZoom::Changed, this, &ModalFormDialog::ApplyZoom);
+  FollowZoom(this, [this](int percent) { ApplyZoom(percent); });
 }
 
 QSize ModalFormDialog::Zoomed(QSize client) const {

@@ -31,7 +31,8 @@ QRect GlyphButton::GlyphRect() const {
   const int spacing = Zoomed(spacing_);
   const int y = (height() - size) / 2;
   if (margin_ < 0) {
-    const int textWidth = text().isEmpty() ? 0 : spacing + fontMetrics().horizontalAdvance(WithoutMnemonic(text()));
+    const int textWidth =
+        text().isEmpty() ? 0 : spacing + fontMetrics().horizontalAdvance(WithoutMnemonic(text()));
     const int left = (width() - size - textWidth) / 2;
     return QRect(side_ == Side::Left ? left : left + textWidth, y, size, size);
   }

@@ -72,3 +72,9 @@ QList<QAction*> InstallZoomKeys(QWidget* window) {
       &ViewZoom::Reset);
   return actions;
 }
+
+void FollowZoom(QWidget* window, std::function<void(int percent)> apply) {
+  ViewZoom& zoom = ViewZoom::Get();
+  if (zoom.Percent() != kNoZoom) apply(zoom.Percent());
+  QObject::connect(&zoom, &ViewZoom::Changed, window, std::move(apply));
+}

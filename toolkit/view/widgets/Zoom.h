@@ -50,3 +50,8 @@ class ViewZoom : public QObject {
 // is the active window, a modal one too. The actions, "Größer", "Kleiner" and
 // "Originalgröße" with their keys, can go into a menu as they are.
 QList<QAction*> InstallZoomKeys(QWidget* window);
+
+// Lays a window out at the zoom the program has now (at 100 % it is as
+// designed and apply is not called) and at every later change, for the
+// window's life.
+void FollowZoom(QWidget* window, std::function<void(int percent)> apply);
